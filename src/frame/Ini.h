@@ -1,0 +1,21 @@
+#pragma once
+// Settings-file access, one key at a time; nothing is cached between calls.
+#include <QString>
+
+namespace qv {
+
+// The stored value, `def` when the key, section or file is missing; at most
+// 1023 characters. Never creates the file.
+QString ReadINF(const QString& section, const QString& key, const QString& def, const QString& file);
+
+// Writes the key, creating every missing folder of the path and the file on
+// the way. A failing step is retried (six retries at most, counted across
+// calls until a write succeeds) and then reported as error 900; the caller
+// goes on either way.
+void SaveINF(const QString& section, const QString& key, const QString& value, const QString& file);
+
+// Retries used by the current failing write (tests).
+int saveIniRetryCount();
+void resetSaveIniRetryCount();
+
+}  // namespace qv

@@ -1,0 +1,20 @@
+#include "frame/Startup.h"
+
+#include "frame/MainWindow.h"
+#include "frame/ProgramState.h"
+
+namespace qv {
+
+void startProgram(const ProgramStart& start) {
+  resetState();
+  ProgramState& s = state();
+  s.ExeName = start.exeName;
+  s.ProgramFolder = start.programFolder;
+  s.CommandLine = start.commandLine;
+  s.Instance = start.instance;
+  F0_MDI& mdi = mainWindow();
+  if (mdi.loaded()) mdi.unload();
+  mdi.load();
+}
+
+}  // namespace qv

@@ -1,0 +1,26 @@
+#pragma once
+// The program keeps Windows paths ("C:\QuorvaneInfFiles\Forms.inf"). A drive
+// letter maps to a host folder: C: is $QUORVANE_DRIVE_C, by default ~/Quorvane.
+// Host paths ("/tmp/x") are accepted as they are. "\" and "/" both separate.
+#include <QString>
+
+namespace qv::paths {
+
+// Host path of a program path.
+QString toHost(const QString& programPath);
+
+// Overrides the host folder of a drive letter (tests use a temporary folder);
+// an empty folder removes the override.
+void setDriveRoot(QChar drive, const QString& hostFolder);
+QString driveRoot(QChar drive);
+
+bool exists(const QString& programPath);       // file or folder
+bool fileExists(const QString& programPath);
+bool folderExists(const QString& programPath);
+// Creates one folder level; false when its parent is missing or it cannot be made.
+bool makeFolder(const QString& programPath);
+
+// Joins with "\" unless `folder` already ends in a separator.
+QString join(const QString& folder, const QString& name);
+
+}  // namespace qv::paths

@@ -1,0 +1,189 @@
+#include "platform/Profile.h"
+
+#include <QFileInfo>
+#include <QList>
+
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+
+namespace qv {
+namespace {
+
+// One line of a profile file as the Windows profile functions see it.
+struct Line {
+  enum Kind { Other, Section, Key };
+  Kind kind = Other;
+  QStringView name;   // section or key name, trimmed
+  QStringView value;  // key value, trimmed
+};
+
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+// Only blanks and tabs: a no-break space (byte A0) is part of a value.
+QStringView trim(QStringView s) {
+  qsizetype b = 0, e = s.size();
+  while (b < e && isBlank(s.at(b))) ++b;
+  while (e > b && isBlank(s.at(e - 1))) --e;
+  return s.mid(b, e - b);
+}
+
+bool sameName(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+Line parse(QStringView raw) {
+  const QStringView s = trim(raw);
+  Line line;
+  if (s.startsWith(u';')) return line;
+  if (s.startsWith(u'[')) {
+    // Without its closing bracket the line is no section header.
+    const qsizetype close = s.indexOf(u']');
+    if (close > 0) {
+      line.kind = Line::Section;
+      line.name = trim(s.mid(1, close - 1));
+      return line;
+    }
+  }
+  const qsizetype eq = s.indexOf(u'=');
+  if (eq < 0) return line;
+  line.kind = Line::Key;
+  line.name = trim(s.first(eq));
+  line.value = trim(s.sliced(eq + 1));
+  return line;
+}
+
+// Lines end in CR LF, LF or a lone CR; a missing last line end is fine.
+QList<QStringView> splitLines(QStringView text) {
+  QList<QStringView> lines;
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text.at(i);
+    if (c != u'\r' && c != u'\n') continue;
+    lines.append(text.mid(start, i - start));
+    if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.append(text.sliced(start));
+  return lines;
+}
+
+// Where a section and a key sit in a file's lines; -1 when absent. The first
+// of duplicate sections and the first of duplicate keys are the ones used.
+struct Place {
+  qsizetype section = -1;  // header line of the section
+  qsizetype key = -1;      // line of the key
+  qsizetype lastKey = -1;  // last key line of the section
+  qsizetype end = -1;      // first line after the section
+};
+
+Place locate(const QList<QStringView>& lines, QStringView section, QStringView key,
+             bool stopAtKey) {
+  Place place;
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    const Line line = parse(lines.at(i));
+    if (line.kind == Line::Section) {
+      if (place.section >= 0) {
+        place.end = i;
+        return place;
+      }
+      if (sameName(line.name, section)) place.section = i;
+    } else if (line.kind == Line::Key && place.section >= 0) {
+      place.lastKey = i;
+      if (place.key < 0 && sameName(line.name, key)) {
+        place.key = i;
+        if (stopAtKey) return place;
+      }
+    }
+  }
+  place.end = lines.size();
+  return place;
+}
+
+// A value in matching single or double quotes is given without them.
+QStringView unquote(QStringView value) {
+  if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+      value.back() == value.front())
+    return value.mid(1, value.size() - 2);
+  return value;
+}
+
+int copyCut(QStringView value, QString& buffer, int bufferSize) {
+  const qsizetype room = qMax(0, bufferSize - 1);
+  buffer = value.first(qMin(value.size(), room)).toString();
+  return int(buffer.size());
+}
+
+QStringView trimTrailingSpaces(QStringView s) {
+  while (s.endsWith(u' ')) s.chop(1);
+  return s;
+}
+
+}  // namespace
+
+int GetPrivateProfileStringA(const QString& section, const QString& key, const QString& def,
+                             QString& buffer, int bufferSize, const QString& file) {
+  QString text;
+  if (readTextFile(file, text)) {
+    const QList<QStringView> lines = splitLines(text);
+    const Place place = locate(lines, trim(section), trim(key), true);
+    if (place.key >= 0) return copyCut(unquote(parse(lines.at(place.key)).value), buffer, bufferSize);
+  }
+  // Windows drops trailing spaces of the default.
+  return copyCut(trimTrailingSpaces(def), buffer, bufferSize);
+}
+
+int GetPrivateProfileSectionA(const QString& section, QString& buffer, int bufferSize,
+                              const QString& file) {
+  buffer.clear();
+  if (bufferSize <= 0) return 0;
+  QString text, all;
+  if (readTextFile(file, text)) {
+    const QList<QStringView> lines = splitLines(text);
+    const Place place = locate(lines, trim(section), {}, false);
+    for (qsizetype i = place.section + 1; place.section >= 0 && i < place.end; ++i) {
+      const Line line = parse(lines.at(i));
+      if (line.kind != Line::Key) continue;
+      all += line.name;
+      all += u'=';
+      all += line.value;
+      all += QChar(0);
+    }
+  }
+  if (all.size() + 1 <= bufferSize) {
+    buffer = all + QChar(0);
+    return int(all.size());
+  }
+  // Too long: what fits, then two NULs, filling the buffer exactly.
+  const int kept = qMax(0, bufferSize - 2);
+  buffer = all.first(kept) + QString(bufferSize - kept, QChar(0));
+  return kept;
+}
+
+bool WritePrivateProfileStringA(const QString& section, const QString& key, const QString& value,
+                                const QString& file) {
+  const QString host = paths::toHost(file);
+  const QFileInfo info(host);
+  QString text;
+  // An existing file that cannot be read must not be replaced by a new one.
+  if (info.exists() && !readTextFile(host, text)) return false;
+
+  const QStringView sectionName = trim(section), keyName = trim(key);
+  const QList<QStringView> views = splitLines(text);
+  const Place place = locate(views, sectionName, keyName, true);
+  QStringList lines;
+  lines.reserve(views.size() + 3);
+  for (QStringView v : views) lines.append(v.toString());
+
+  if (place.key >= 0) {
+    // In place, keeping the key as the file spells it.
+    lines[place.key] = parse(views.at(place.key)).name.toString() + u'=' + value;
+  } else if (place.section >= 0) {
+    const qsizetype at = (place.lastKey >= 0 ? place.lastKey : place.section) + 1;
+    lines.insert(at, keyName.toString() + u'=' + value);
+  } else {
+    if (!lines.isEmpty() && !trim(lines.last()).isEmpty()) lines.append(QString());
+    lines.append(u'[' + sectionName.toString() + u']');
+    lines.append(keyName.toString() + u'=' + value);
+  }
+  return writeTextFile(host, lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+}
+
+}  // namespace qv

@@ -1,0 +1,28 @@
+#pragma once
+// Profile (INI) files with the semantics of the Windows profile functions the
+// program was written against. Paths may be drive-letter paths ("C:\...") or
+// host paths; files are Windows-1252 text.
+#include <QString>
+
+namespace qv {
+
+// Copies the value of `key` in `section` of `file` into `buffer`, cut to
+// `bufferSize - 1` characters; `def` (cut the same way) when the file, the
+// section or the key is missing. Returns the number of characters copied.
+int GetPrivateProfileStringA(const QString& section, const QString& key, const QString& def,
+                             QString& buffer, int bufferSize, const QString& file);
+
+// Copies the section's "key=value" lines, each followed by a NUL, and a final
+// NUL, into `buffer`, cut to fit `bufferSize` characters as the Windows call
+// does (the result always ends in two NULs when it was cut). Returns the
+// number of characters copied, not counting the final NUL.
+int GetPrivateProfileSectionA(const QString& section, QString& buffer, int bufferSize,
+                              const QString& file);
+
+// Writes `key`=`value` into `section`, creating the file and the section when
+// missing. Returns false when the file cannot be written; the old file is then
+// left as it was.
+bool WritePrivateProfileStringA(const QString& section, const QString& key, const QString& value,
+                                const QString& file);
+
+}  // namespace qv

@@ -1,0 +1,638 @@
+#include "runner/Runner.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include "controls/Layout.h"
+#include "controls/Screen.h"
+#include "frame/MainWindow.h"
+#include "frame/ProgramState.h"
+#include "frame/Startup.h"
+#include "platform/Clock.h"
+#include "platform/Environment.h"
+#include "platform/Paths.h"
+#include "platform/Profile.h"
+#include "platform/SingleInstance.h"
+#include "platform/TextFile.h"
+#include "runtime/Error.h"
+
+namespace qv::scenario {
+
+namespace {
+
+[[noreturn]] void fail(const QString& message) { throw Failure{message}; }
+
+void need(const QStringList& a, int n, const char* usage) {
+  if (a.size() < n) fail(QStringLiteral("usage: %1").arg(QLatin1String(usage)));
+}
+
+QString quoted(const QString& s) {
+  QString t = s;
+  t.replace(QStringLiteral("\r\n"), QStringLiteral("{CRLF}"));
+  t.replace(u'\r', QStringLiteral("{CR}"));
+  t.replace(u'\n', QStringLiteral("{LF}"));
+  t.replace(u'\t', QStringLiteral("{TAB}"));
+  t.replace(QChar(0), QStringLiteral("{NUL}"));
+  return u'"' + t + u'"';
+}
+
+// Text as a person reads it off the screen: line breaks and runs of blanks as one blank.
+QString readable(const QString& s) {
+  static const QRegularExpression ws(QStringLiteral("\\s+"));
+  return QString(s).replace(ws, QStringLiteral(" ")).trimmed();
+}
+
+QString boolText(bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); }
+
+// Key names of the `key` step: Tab, Shift+Tab, Enter, Backspace, F1..F12, Ctrl+C, ...
+bool parseKey(const QString& spec, int& code, int& shift, int& ch) {
+  shift = 0;
+  ch = 0;
+  QStringList parts = spec.split(u'+');
+  const QString key = parts.takeLast();
+  for (const QString& m : parts) {
+    if (m.compare(QLatin1String("Shift"), Qt::CaseInsensitive) == 0) shift |= keys::ShiftMask;
+    else if (m.compare(QLatin1String("Ctrl"), Qt::CaseInsensitive) == 0) shift |= keys::CtrlMask;
+    else if (m.compare(QLatin1String("Alt"), Qt::CaseInsensitive) == 0) shift |= keys::AltMask;
+    else return false;
+  }
+  static const std::map<QString, int> named = {
+      {"tab", keys::Tab},       {"enter", keys::Return},   {"return", keys::Return},
+      {"backspace", keys::Back}, {"escape", keys::Escape}, {"esc", keys::Escape},
+      {"delete", keys::Delete}, {"left", keys::Left},      {"right", keys::Right},
+      {"up", keys::Up},         {"down", keys::Down},      {"home", keys::Home},
+      {"end", keys::End},       {"space", keys::Space},
+  };
+  const QString lower = key.toLower();
+  if (auto it = named.find(lower); it != named.end()) {
+    code = it->second;
+    if (code == keys::Space) ch = ' ';
+    return true;
+  }
+  static const QRegularExpression fkey(QStringLiteral("^f([1-9]|1[0-2])$"));
+  if (auto m = fkey.match(lower); m.hasMatch()) {
+    code = keys::F1 + m.captured(1).toInt() - 1;
+    return true;
+  }
+  if (key.size() == 1) {
+    const QChar c = key[0];
+    code = c.toUpper().unicode();
+    if (shift & keys::CtrlMask) ch = c.isLetter() ? c.toUpper().unicode() - 'A' + 1 : 0;
+    else ch = c.unicode();
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+Runner::Runner(QString programDir) : programDir_(std::move(programDir)) {}
+
+Runner::~Runner() {
+  if (started_) {
+    // The next scenario in this process starts clean.
+    for (Screen* s : std::vector<Screen*>(Screen::loadedScreens())) s->unload();
+  }
+  setHost(nullptr);
+  env::reset();
+  paths::setDriveRoot(u'C', QString());
+  clock::fix(QDateTime());
+}
+
+const std::map<QString, Runner::Handler>& Runner::commands() {
+  static const std::map<QString, Handler> table = {
+      {"start", &Runner::cmdStart},           {"file", &Runner::cmdFile},
+      {"bytes", &Runner::cmdBytes},           {"folder", &Runner::cmdFolder},
+      {"remove", &Runner::cmdRemove},         {"program-file", &Runner::cmdProgramFile},
+      {"remove-program-file", &Runner::cmdRemoveProgramFile},
+      {"another-copy-running", &Runner::cmdAnotherCopy},
+      {"answer", &Runner::cmdAnswer},         {"answer-file", &Runner::cmdAnswerFile},
+      {"menu", &Runner::cmdMenu},             {"button", &Runner::cmdButton},
+      {"click", &Runner::cmdClick},           {"focus", &Runner::cmdFocus},
+      {"type", &Runner::cmdType},             {"key", &Runner::cmdKey},
+      {"choose", &Runner::cmdChoose},         {"clipboard", &Runner::cmdClipboard},
+      {"expect", &Runner::cmdExpect},
+  };
+  return table;
+}
+
+bool Runner::run(const std::vector<Step>& steps, const QString& scenarioName, QString& report) {
+  drive_ = std::make_unique<QTemporaryDir>();
+  lockDir_ = std::make_unique<QTemporaryDir>();
+  paths::setDriveRoot(u'C', drive_->path());
+  // Single-instance locks live in the temporary folder: one of our own per scenario.
+  qputenv("TMPDIR", lockDir_->path().toLocal8Bit());
+  clock::setPausesEnabled(false);
+  setHost(&host_);
+  int done = 0;
+  for (const Step& st : steps) {
+    try {
+      auto it = commands().find(st.words.value(0).toLower());
+      if (it == commands().end()) fail(QStringLiteral("unknown step \"%1\"").arg(st.words.value(0)));
+      (this->*(it->second))(st.words.mid(1));
+      ++done;
+    } catch (const Failure& f) {
+      report = QStringLiteral("%1:%2: %3\n  %4").arg(scenarioName).arg(st.line).arg(st.source, f.message);
+      return false;
+    } catch (const ProgramError& e) {
+      report = QStringLiteral("%1:%2: %3\n  program error %4 escaped: %5")
+                   .arg(scenarioName).arg(st.line).arg(st.source).arg(e.number).arg(e.description);
+      return false;
+    }
+  }
+  if (checkedModals_ < host_.modals().size()) {
+    const ShownModal& m = host_.modals()[checkedModals_];
+    report = QStringLiteral("%1: a message box nobody expected: title %2, text %3")
+                 .arg(scenarioName, quoted(m.title), quoted(readable(m.text)));
+    return false;
+  }
+  if (host_.pendingAnswers() > 0) {
+    report = QStringLiteral("%1: %2 queued answer(s) were never asked for").arg(scenarioName).arg(host_.pendingAnswers());
+    return false;
+  }
+  report = QStringLiteral("%1: %2 steps passed").arg(scenarioName).arg(done);
+  return true;
+}
+
+// ---- Set-up ----
+
+void Runner::cmdStart(const QStringList& a) {
+  need(a, 1, "start <executable name> [date YYYY-MM-DD] [time HH:MM] [user NAME | no-user] [args \"...\"] [display WxH]");
+  if (started_) fail(QStringLiteral("the program is already started"));
+  // The program folder is a copy, so a scenario may add or remove its files.
+  if (!programCopy_) cmdProgramFile({});
+  QDateTime when(QDate(2025, 2, 15), QTime(10, 0));
+  QMap<QString, QString> vars;
+  vars.insert(QStringLiteral("USERNAME"), QStringLiteral("trainer"));
+  QString args;
+  for (int i = 1; i < a.size(); ++i) {
+    const QString w = a[i].toLower();
+    const QString v = a.value(i + 1);
+    if (w == u"date") {
+      when.setDate(QDate::fromString(v, Qt::ISODate));
+      if (!when.date().isValid()) fail(QStringLiteral("bad date ") + v);
+      ++i;
+    } else if (w == u"time") {
+      when.setTime(QTime::fromString(v, QStringLiteral("HH:mm")));
+      ++i;
+    } else if (w == u"user") {
+      vars.insert(QStringLiteral("USERNAME"), v);
+      ++i;
+    } else if (w == u"no-user") {
+      vars.remove(QStringLiteral("USERNAME"));
+    } else if (w == u"args") {
+      args = v;
+      ++i;
+    } else if (w == u"display") {
+      const QStringList wh = v.split(u'x');
+      host_.displayTwips = QSize(wh.value(0).toInt() * 15, wh.value(1).toInt() * 15);
+      ++i;
+    } else {
+      fail(QStringLiteral("unknown start option ") + a[i]);
+    }
+  }
+  env::override(vars);
+  clock::fix(when);
+  instance_ = std::make_unique<SingleInstance>(a[0] + u'-' + vars.value(QStringLiteral("USERNAME")).toUpper());
+  started_ = true;
+  startProgram({a[0], programCopy_->path(), args, instance_.get()});
+}
+
+void Runner::cmdFile(const QStringList& a) {
+  need(a, 1, "file \"C:\\path\" \"line\" ...");
+  QString text;
+  for (int i = 1; i < a.size(); ++i) text += a[i] + QStringLiteral("\r\n");
+  const QString host = paths::toHost(a[0]);
+  QDir().mkpath(QFileInfo(host).absolutePath());
+  if (!writeTextFile(a[0], text)) fail(QStringLiteral("cannot write ") + a[0]);
+}
+
+void Runner::cmdBytes(const QStringList& a) {
+  need(a, 2, "bytes \"C:\\path\" \"hex bytes\"");
+  const QByteArray bytes = QByteArray::fromHex(a[1].toLatin1());
+  const QString host = paths::toHost(a[0]);
+  QDir().mkpath(QFileInfo(host).absolutePath());
+  QFile f(host);
+  if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) fail(QStringLiteral("cannot write ") + a[0]);
+}
+
+void Runner::cmdFolder(const QStringList& a) {
+  need(a, 1, "folder \"C:\\path\"");
+  if (!QDir().mkpath(paths::toHost(a[0]))) fail(QStringLiteral("cannot make ") + a[0]);
+}
+
+void Runner::cmdRemove(const QStringList& a) {
+  need(a, 1, "remove \"C:\\path\"");
+  const QString host = paths::toHost(a[0]);
+  if (QFileInfo(host).isDir()) QDir(host).removeRecursively();
+  else QFile::remove(host);
+}
+
+void Runner::cmdProgramFile(const QStringList& a) {
+  if (!programCopy_) {
+    programCopy_ = std::make_unique<QTemporaryDir>();
+    QDirIterator it(programDir_, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+      const QString from = it.next();
+      const QString rel = QDir(programDir_).relativeFilePath(from);
+      // Executables stay where they are; the program's data files are copied.
+      if (QFileInfo(from).isExecutable() && !rel.contains(u'.')) continue;
+      const QString to = programCopy_->filePath(rel);
+      QDir().mkpath(QFileInfo(to).absolutePath());
+      QFile::copy(from, to);
+    }
+  }
+  if (a.isEmpty()) return;
+  QFile f(programCopy_->filePath(a[0]));
+  if (!f.open(QIODevice::WriteOnly)) fail(QStringLiteral("cannot write program file ") + a[0]);
+  f.write(a.value(1).toUtf8());
+}
+
+void Runner::cmdRemoveProgramFile(const QStringList& a) {
+  need(a, 1, "remove-program-file \"name\"");
+  cmdProgramFile({});
+  QFile::remove(programCopy_->filePath(a[0]));
+}
+
+void Runner::cmdAnotherCopy(const QStringList& a) {
+  need(a, 1, "another-copy-running <executable name> [user NAME]");
+  const QString user = a.value(1).compare(QLatin1String("user"), Qt::CaseInsensitive) == 0 ? a.value(2) : QStringLiteral("trainer");
+  otherCopy_ = std::make_unique<SingleInstance>(a[0] + u'-' + user.toUpper());
+  if (!otherCopy_->acquire()) fail(QStringLiteral("could not take the other copy's lock"));
+}
+
+// ---- What the user does ----
+
+void Runner::requireStarted() const {
+  if (!started_) fail(QStringLiteral("the program is not started (use: start <executable>)"));
+}
+
+void Runner::cmdAnswer(const QStringList& a) {
+  need(a, 1, "answer \"button caption\" [input \"text\"]");
+  host_.queueAnswer(a[0], a.value(1).compare(QLatin1String("input"), Qt::CaseInsensitive) == 0 ? a.value(2) : QString());
+}
+
+void Runner::cmdAnswerFile(const QStringList& a) {
+  need(a, 1, "answer-file \"C:\\path\" | cancel");
+  host_.queueFile(a[0] == u"cancel" ? QString() : a[0]);
+}
+
+void Runner::cmdMenu(const QStringList& a) {
+  need(a, 2, "menu \"Menu\" \"Item\" ...");
+  requireStarted();
+  F0_MDI& mdi = mainWindow();
+  Menu* level = nullptr;
+  for (const QString& caption : a) {
+    Menu* found = nullptr;
+    auto search = [&](const std::vector<std::unique_ptr<Menu>>& items) {
+      for (auto& m : items)
+        if (!m->separator && m->shownCaption().trimmed() == caption.trimmed()) found = m.get();
+    };
+    search(level ? level->items : mdi.menus());
+    if (!found) fail(QStringLiteral("no menu item ") + quoted(caption));
+    level = found;
+  }
+  if (!level->available()) fail(QStringLiteral("menu item ") + quoted(a.last()) + QStringLiteral(" is disabled"));
+  mdi.chooseMenu(*level);
+}
+
+void Runner::cmdButton(const QStringList& a) {
+  need(a, 1, "button \"Caption\"");
+  requireStarted();
+  Screen& s = Screen::lastActivated() && Screen::lastActivated() != &mainWindow() &&
+                      !Screen::lastActivated()->isChild()
+                  ? *Screen::lastActivated()
+                  : static_cast<Screen&>(mainWindow());
+  for (Control* c : s.controls())
+    if (c->type() == ControlType::CommandButton && c->caption() == a[0]) {
+      if (!c->effectivelyVisible() || !c->effectivelyEnabled()) fail(QStringLiteral("the button is not available"));
+      s.click(*c);
+      return;
+    }
+  fail(QStringLiteral("no button ") + quoted(a[0]) + QStringLiteral(" on ") + s.name());
+}
+
+void Runner::cmdClick(const QStringList& a) {
+  need(a, 1, "click <control>");
+  requireStarted();
+  Control& c = target(a[0]);
+  c.screen()->click(c);
+}
+
+void Runner::cmdFocus(const QStringList& a) {
+  need(a, 1, "focus <control>");
+  requireStarted();
+  Control& c = target(a[0]);
+  c.screen()->setFocus(c);
+}
+
+void Runner::cmdType(const QStringList& a) {
+  need(a, 1, "type \"text\"");
+  requireStarted();
+  activeScreen().typeText(a[0]);
+}
+
+void Runner::cmdKey(const QStringList& a) {
+  need(a, 1, "key <Key> [<Key> ...]");
+  requireStarted();
+  for (const QString& k : a) {
+    int code = 0, shift = 0, ch = 0;
+    if (!parseKey(k, code, shift, ch)) fail(QStringLiteral("unknown key ") + k);
+    activeScreen().pressKey(code, shift, ch);
+  }
+}
+
+void Runner::cmdChoose(const QStringList& a) {
+  need(a, 2, "choose <combo box> \"entry\"");
+  requireStarted();
+  Control& c = target(a[0]);
+  const int i = c.items().indexOf(a[1]);
+  if (i < 0) fail(QStringLiteral("no entry %1 in %2: %3").arg(quoted(a[1]), a[0], c.items().join(u'|')));
+  c.screen()->chooseListItem(c, i);
+}
+
+void Runner::cmdClipboard(const QStringList& a) {
+  need(a, 1, "clipboard \"text\"");
+  host_.clipboard = a[0];
+}
+
+// ---- Expectations ----
+
+void Runner::cmdExpect(const QStringList& a) {
+  need(a, 1, "expect <what> ...");
+  static const std::map<QString, void (Runner::*)(const QStringList&)> kinds = {
+      {"focus", &Runner::expectFocus},   {"screen", &Runner::expectScreen},
+      {"mbx", &Runner::expectMbx},       {"no-mbx", &Runner::expectNoMbx},
+      {"file", &Runner::expectFile},     {"folder", &Runner::expectFolder},
+      {"ini", &Runner::expectIni},       {"state", &Runner::expectState},
+      {"menu", &Runner::expectMenu},     {"quit", &Runner::expectQuit},
+      {"running", &Runner::expectRunning}, {"opened", &Runner::expectOpened},
+  };
+  if (auto it = kinds.find(a[0].toLower()); it != kinds.end()) (this->*(it->second))(a.mid(1));
+  else expectControl(a);
+}
+
+namespace {
+// "= value", "contains value", "!= value" after a subject.
+void compare(const QString& what, const QString& seen, const QStringList& a, int at) {
+  const QString op = a.value(at);
+  const QString want = a.value(at + 1);
+  bool ok = false;
+  if (op == u"=") ok = seen == want;
+  else if (op == u"!=") ok = seen != want;
+  else if (op == u"contains") ok = seen.contains(want);
+  else if (op == u"reads") ok = readable(seen) == readable(want);
+  else fail(QStringLiteral("expected = , != , contains or reads after ") + what);
+  if (a.size() < at + 2) fail(QStringLiteral("a value is missing after ") + op);
+  if (!ok) fail(QStringLiteral("%1: saw %2").arg(what, quoted(seen)));
+}
+}  // namespace
+
+void Runner::expectControl(const QStringList& a) {
+  need(a, 4, "expect <control> <property> = \"value\"");
+  requireStarted();
+  Control& c = target(a[0]);
+  compare(a[0] + u' ' + a[1], controlProperty(c, a[1]), a, 2);
+}
+
+void Runner::expectFocus(const QStringList& a) {
+  need(a, 1, "expect focus <control> | none");
+  requireStarted();
+  Screen& s = activeScreen();
+  Control* f = s.activeControl();
+  if (a[0] == u"none") {
+    if (f) fail(QStringLiteral("the focus is on ") + f->displayName());
+    return;
+  }
+  Control& want = target(a[0]);
+  if (f != &want) fail(QStringLiteral("the focus is on %1 of %2").arg(f ? f->displayName() : QStringLiteral("nothing"), s.name()));
+}
+
+void Runner::expectScreen(const QStringList& a) {
+  need(a, 2, "expect screen <Name> loaded|unloaded|active | <property> = \"value\"");
+  requireStarted();
+  const QString what = a[1].toLower();
+  if (what == u"loaded" || what == u"unloaded") {
+    bool loaded = false;
+    for (Screen* s : Screen::loadedScreens()) loaded |= s->name().compare(a[0], Qt::CaseInsensitive) == 0;
+    if (loaded != (what == u"loaded")) fail(QStringLiteral("screen %1 is %2").arg(a[0], loaded ? "loaded" : "not loaded"));
+    return;
+  }
+  if (what == u"active") {
+    if (activeScreen().name().compare(a[0], Qt::CaseInsensitive) != 0)
+      fail(QStringLiteral("the active screen is ") + activeScreen().name());
+    return;
+  }
+  Screen& s = screenNamed(a[0]);
+  QString seen;
+  if (what == u"caption") seen = s.caption();
+  else if (what == u"left") seen = QString::number(s.left());
+  else if (what == u"top") seen = QString::number(s.top());
+  else if (what == u"width") seen = QString::number(s.width());
+  else if (what == u"height") seen = QString::number(s.height());
+  else if (what == u"icon") seen = s.icon();
+  else if (what == u"backcolor") seen = layout::colorText(s.backColor());
+  else fail(QStringLiteral("unknown screen property ") + a[1]);
+  compare(a[0] + u' ' + a[1], seen, a, 2);
+}
+
+void Runner::expectMbx(const QStringList& a) {
+  if (checkedModals_ >= host_.modals().size()) fail(QStringLiteral("no message box was shown"));
+  const ShownModal& m = host_.modals()[checkedModals_++];
+  // The box shows "Message Number: N" first for every number but 800.
+  static const QRegularExpression numberLine(QStringLiteral("^Message Number: (\\d+)\r"));
+  const auto nm = numberLine.match(m.text);
+  const QString number = nm.hasMatch() ? nm.captured(1) : QStringLiteral("800");
+  const QString text = nm.hasMatch() ? m.text.mid(nm.capturedLength()) : m.text;
+  for (int i = 0; i + 1 < a.size(); i += 2) {
+    const QString key = a[i].toLower();
+    const QString want = a[i + 1];
+    QString seen;
+    bool ok;
+    if (key == u"title") ok = (seen = m.title) == want;
+    else if (key == u"number") ok = (seen = number) == want;
+    else if (key == u"text") ok = readable(seen = text) == readable(want);
+    else if (key == u"contains") ok = readable(seen = text).contains(readable(want));
+    else if (key == u"pressed") ok = (seen = m.pressed) == want;
+    else if (key == u"buttons") ok = (seen = m.buttons.join(u'|')) == want;
+    else fail(QStringLiteral("unknown message box detail ") + a[i]);
+    if (!ok) fail(QStringLiteral("message box %1: saw %2").arg(key, quoted(key == u"text" ? readable(seen) : seen)));
+  }
+}
+
+void Runner::expectNoMbx(const QStringList&) {
+  if (checkedModals_ < host_.modals().size()) {
+    const ShownModal& m = host_.modals()[checkedModals_];
+    fail(QStringLiteral("a message box was shown: title %1, text %2").arg(quoted(m.title), quoted(readable(m.text))));
+  }
+}
+
+void Runner::expectFile(const QStringList& a) {
+  need(a, 2, "expect file \"C:\\path\" exists|missing | contains \"text\" | line \"text\" | equals \"text\"");
+  const QString what = a[1].toLower();
+  const bool exists = paths::fileExists(a[0]);
+  if (what == u"exists" || what == u"missing") {
+    if (exists != (what == u"exists")) fail(QStringLiteral("the file %1").arg(exists ? "exists" : "is missing"));
+    return;
+  }
+  QString text;
+  if (!readTextFile(a[0], text)) fail(QStringLiteral("the file cannot be read"));
+  need(a, 3, "expect file \"C:\\path\" contains|line|equals \"text\"");
+  if (what == u"contains") {
+    if (!text.contains(a[2])) fail(QStringLiteral("the file holds ") + quoted(text));
+  } else if (what == u"line") {
+    if (!text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))).contains(a[2]))
+      fail(QStringLiteral("no such line; the file holds ") + quoted(text));
+  } else if (what == u"equals") {
+    if (text != a[2]) fail(QStringLiteral("the file holds ") + quoted(text));
+  } else {
+    fail(QStringLiteral("unknown file check ") + a[1]);
+  }
+}
+
+void Runner::expectFolder(const QStringList& a) {
+  need(a, 2, "expect folder \"C:\\path\" exists|missing");
+  const bool exists = paths::folderExists(a[0]);
+  if (exists != (a[1].toLower() == u"exists")) fail(QStringLiteral("the folder %1").arg(exists ? "exists" : "is missing"));
+}
+
+void Runner::expectIni(const QStringList& a) {
+  need(a, 4, "expect ini \"C:\\file\" \"Section\" \"Key\" = \"value\" | missing");
+  const QString marker = QStringLiteral("\x01missing\x01");
+  QString buffer;
+  GetPrivateProfileStringA(a[1], a[2], marker, buffer, 1024, a[0]);
+  if (a[3] == u"missing") {
+    if (buffer != marker) fail(QStringLiteral("the key holds ") + quoted(buffer));
+    return;
+  }
+  if (buffer == marker) fail(QStringLiteral("the key is missing"));
+  compare(QStringLiteral("[%1] %2").arg(a[1], a[2]), buffer, a, 3);
+}
+
+void Runner::expectState(const QStringList& a) {
+  need(a, 3, "expect state <Variable> = \"value\"");
+  compare(a[0], stateVariable(a[0]), a, 1);
+}
+
+void Runner::expectMenu(const QStringList& a) {
+  need(a, 2, "expect menu <name> enabled|disabled | caption = \"text\"");
+  requireStarted();
+  Menu* m = mainWindow().findMenu(a[0]);
+  if (!m) fail(QStringLiteral("no menu named ") + a[0]);
+  const QString what = a[1].toLower();
+  if (what == u"enabled" || what == u"disabled") {
+    if (m->enabled != (what == u"enabled")) fail(QStringLiteral("the item is %1").arg(m->enabled ? "enabled" : "disabled"));
+    return;
+  }
+  if (what == u"caption") compare(a[0], m->caption, a, 2);
+  else fail(QStringLiteral("unknown menu check ") + a[1]);
+}
+
+void Runner::expectQuit(const QStringList&) {
+  if (!host_.quitCalled()) fail(QStringLiteral("the program is still running"));
+}
+
+void Runner::expectRunning(const QStringList&) {
+  if (host_.quitCalled()) fail(QStringLiteral("the program has ended"));
+}
+
+void Runner::expectOpened(const QStringList& a) {
+  need(a, 1, "expect opened \"host path ending\"");
+  for (const QString& d : host_.openedDocuments())
+    if (d.endsWith(a[0])) return;
+  fail(QStringLiteral("opened: ") + host_.openedDocuments().join(u'|'));
+}
+
+// ---- Lookups ----
+
+Screen& Runner::activeScreen() const {
+  if (Screen* s = Screen::lastActivated()) return *s;
+  return mainWindow();
+}
+
+Screen& Runner::screenNamed(const QString& name) const {
+  if (name.compare(QLatin1String("F0_MDI"), Qt::CaseInsensitive) == 0) return mainWindow();
+  for (Screen* s : Screen::loadedScreens())
+    if (s->name().compare(name, Qt::CaseInsensitive) == 0) return *s;
+  fail(QStringLiteral("screen %1 is not loaded").arg(name));
+}
+
+Control& Runner::target(const QString& ref) const {
+  static const QRegularExpression re(QStringLiteral("^(?:([A-Za-z0-9_]+)!)?([A-Za-z_][A-Za-z0-9_]*)(?:\\((\\d+)\\))?$"));
+  const auto m = re.match(ref);
+  if (!m.hasMatch()) fail(QStringLiteral("bad control reference ") + ref);
+  Screen& s = m.captured(1).isEmpty() ? activeScreen() : screenNamed(m.captured(1));
+  Control* c = m.captured(3).isEmpty() ? s.find(m.captured(2)) : s.find(m.captured(2), m.captured(3).toInt());
+  if (!c) fail(QStringLiteral("no control %1 on %2").arg(ref, s.name()));
+  return *c;
+}
+
+QString Runner::controlProperty(Control& c, const QString& prop) const {
+  const QString p = prop.toLower();
+  if (p == u"text") return c.text();
+  if (p == u"caption") return c.caption();
+  if (p == u"tag") return c.tag();
+  if (p == u"tooltip") return c.toolTip();
+  if (p == u"backcolor") return layout::colorText(c.backColor());
+  if (p == u"forecolor") return layout::colorText(c.foreColor());
+  if (p == u"visible") return boolText(c.effectivelyVisible());
+  if (p == u"enabled") return boolText(c.effectivelyEnabled());
+  if (p == u"locked") return boolText(c.locked());
+  if (p == u"value") return QString::number(c.value());
+  if (p == u"left") return QString::number(c.left());
+  if (p == u"top") return QString::number(c.top());
+  if (p == u"width") return QString::number(c.width());
+  if (p == u"height") return QString::number(c.height());
+  if (p == u"font") return QStringLiteral("%1 %2%3").arg(c.font().name).arg(c.font().size).arg(c.font().bold ? " bold" : "");
+  if (p == u"selection") return c.selText();
+  if (p == u"listindex") return QString::number(c.listIndex());
+  if (p == u"items") return c.items().join(u'|');
+  fail(QStringLiteral("unknown control property ") + prop);
+}
+
+QString Runner::stateVariable(const QString& name) const {
+  const ProgramState& s = state();
+  static const QRegularExpression indexed(QStringLiteral("^([A-Za-z]+)\\((\\d+)(?:,(\\d+))?\\)$"));
+  if (auto m = indexed.match(name); m.hasMatch()) {
+    const QString base = m.captured(1);
+    const int i = m.captured(2).toInt();
+    if (base == u"ColorTable" && i < 10) return layout::colorText(s.ColorTable[i]);
+    if (base == u"FormInfo" && i < 16) return s.FormInfo[i];
+    if (base == u"YearChoices" && i < 4) return s.YearChoices[i];
+    if (base == u"PersonFields" && i < 9 && m.captured(3).toInt() < 3) return s.PersonFields[i][m.captured(3).toInt()];
+    fail(QStringLiteral("unknown variable ") + name);
+  }
+  const std::map<QString, QString> texts = {
+      {"UserSection", s.UserSection},     {"UserInfFile", s.UserInfFile},
+      {"FormsInfFile", s.FormsInfFile},   {"SSMCInfFile", s.SSMCInfFile},
+      {"K1HelpInfFile", s.K1HelpInfFile}, {"PicturesFolder", s.PicturesFolder},
+      {"UserGuideFile", s.UserGuideFile}, {"FileExtension", s.FileExtension},
+      {"FileFilter", s.FileFilter},       {"CommandArgs", s.CommandArgs},
+      {"CurrentFile", s.CurrentFile},     {"CurrentField", s.CurrentField},
+      {"MbxAnswer", s.MbxAnswer},         {"MbxInputText", s.MbxInputText},
+      {"ProgramFolder", s.ProgramFolder},
+  };
+  if (auto it = texts.find(name); it != texts.end()) {
+    // The program folder is a temporary copy: show it as "<program>".
+    QString v = it->second;
+    if (programCopy_) v.replace(programCopy_->path(), QStringLiteral("<program>"));
+    return v;
+  }
+  if (name == u"DebugMode") return boolText(s.DebugMode);
+  if (name == u"StartingUp") return boolText(s.StartingUp);
+  if (name == u"Quitting") return boolText(s.Quitting);
+  if (name == u"CurrentForm") return s.CurrentForm ? s.CurrentForm->name() : QString();
+  if (name == u"YearChoiceIndex") return QString::number(s.YearChoiceIndex);
+  if (name == u"FormsFolder") return mainWindow().formsFolder();
+  if (name == u"IconFile") {
+    QString v = mainWindow().iconFile();
+    if (programCopy_) v.replace(programCopy_->path(), QStringLiteral("<program>"));
+    return v;
+  }
+  fail(QStringLiteral("unknown variable ") + name);
+}
+
+}  // namespace qv::scenario

@@ -1,0 +1,96 @@
+#pragma once
+// Runs a scenario against the headless program: a temporary drive C:, a copy
+// of the program folder, a fixed clock and user, the scripted host.
+#include <QString>
+#include <QTemporaryDir>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "runner/Scenario.h"
+#include "support/ScriptedHost.h"
+
+namespace qv {
+class Control;
+class Screen;
+class SingleInstance;
+}  // namespace qv
+
+namespace qv::scenario {
+
+// A step that cannot be carried out or whose expectation is not met.
+struct Failure {
+  QString message;
+};
+
+class Runner {
+ public:
+  explicit Runner(QString programDir);
+  ~Runner();
+
+  // Runs every step; false at the first failure, with `report` saying where and what was seen.
+  bool run(const std::vector<Step>& steps, const QString& scenarioName, QString& report);
+
+ private:
+  using Handler = void (Runner::*)(const QStringList& args);
+  static const std::map<QString, Handler>& commands();
+
+  // Set-up before and around start.
+  void cmdStart(const QStringList& a);
+  void cmdFile(const QStringList& a);
+  void cmdBytes(const QStringList& a);
+  void cmdFolder(const QStringList& a);
+  void cmdRemove(const QStringList& a);
+  void cmdProgramFile(const QStringList& a);
+  void cmdRemoveProgramFile(const QStringList& a);
+  void cmdAnotherCopy(const QStringList& a);
+  // What the user does.
+  void cmdAnswer(const QStringList& a);
+  void cmdAnswerFile(const QStringList& a);
+  void cmdMenu(const QStringList& a);
+  void cmdButton(const QStringList& a);
+  void cmdClick(const QStringList& a);
+  void cmdFocus(const QStringList& a);
+  void cmdType(const QStringList& a);
+  void cmdKey(const QStringList& a);
+  void cmdChoose(const QStringList& a);
+  void cmdClipboard(const QStringList& a);
+  // What the user should see.
+  void cmdExpect(const QStringList& a);
+
+  void expectControl(const QStringList& a);
+  void expectFocus(const QStringList& a);
+  void expectScreen(const QStringList& a);
+  void expectMbx(const QStringList& a);
+  void expectNoMbx(const QStringList& a);
+  void expectFile(const QStringList& a);
+  void expectFolder(const QStringList& a);
+  void expectIni(const QStringList& a);
+  void expectState(const QStringList& a);
+  void expectMenu(const QStringList& a);
+  void expectQuit(const QStringList& a);
+  void expectRunning(const QStringList& a);
+  void expectOpened(const QStringList& a);
+
+  void requireStarted() const;
+  Screen& activeScreen() const;
+  Screen& screenNamed(const QString& name) const;
+  // "Text1(3)", "F0_MDI!cmdBtn(1)".
+  Control& target(const QString& ref) const;
+  QString controlProperty(Control& c, const QString& prop) const;
+  QString stateVariable(const QString& name) const;
+  QString hostFolder() const;
+
+  QString programDir_;
+  std::unique_ptr<QTemporaryDir> drive_;
+  std::unique_ptr<QTemporaryDir> programCopy_;
+  std::unique_ptr<QTemporaryDir> lockDir_;
+  std::unique_ptr<SingleInstance> otherCopy_;
+  std::unique_ptr<SingleInstance> instance_;
+  ScriptedHost host_;
+  bool started_ = false;
+  size_t checkedModals_ = 0;
+};
+
+}  // namespace qv::scenario

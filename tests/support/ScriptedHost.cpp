@@ -1,0 +1,115 @@
+#include "support/ScriptedHost.h"
+
+#include "controls/Menu.h"
+#include "controls/Screen.h"
+
+namespace qv {
+
+void ScriptedHost::queueAnswer(const QString& buttonCaption, const QString& input) {
+  answers_.push_back({buttonCaption, input});
+}
+
+void ScriptedHost::queueFile(const QString& path) { files_.push_back(path); }
+
+namespace {
+Menu captionOf(const QString& c) {
+  Menu m;
+  m.caption = c;
+  return m;
+}
+QString shown(const QString& caption) { return captionOf(caption).shownCaption(); }
+
+QString messageOf(Screen& s) {
+  if (Control* l = s.find(QStringLiteral("lblMessage"))) return l->caption();
+  return {};
+}
+}  // namespace
+
+void ScriptedHost::showModal(Screen& screen) {
+  if (!screen.loaded()) screen.load();
+  screen.setVisible(true);
+  screen.activate();
+  ShownModal rec{screen.name(), screen.caption(), messageOf(screen), {}, {}};
+  std::vector<Control*> buttons;
+  for (Control* c : screen.controls())
+    if (c->type() == ControlType::CommandButton && c->effectivelyVisible() && !c->caption().isEmpty()) {
+      buttons.push_back(c);
+      rec.buttons << shown(c->caption());
+    }
+  Control* press = nullptr;
+  if (!answers_.empty()) {
+    const Answer a = answers_.front();
+    answers_.pop_front();
+    if (!a.input.isNull())
+      if (Control* input = screen.find(QStringLiteral("Text1")); input && input->effectivelyVisible())
+        input->setText(a.input);
+    for (Control* b : buttons)
+      if (shown(b->caption()) == a.button) press = b;
+    rec.pressed = press ? shown(press->caption()) : QStringLiteral("<no button \"%1\">").arg(a.button);
+  } else {
+    // Unanswered: the default button, as a user pressing Enter would.
+    for (Control* b : buttons)
+      if (b->isDefault()) press = b;
+    if (!press && !buttons.empty()) press = buttons.front();
+    rec.pressed = press ? shown(press->caption()) : QString();
+  }
+  modals_.push_back(rec);
+  if (press) screen.click(*press);
+  // A screen no button closed is closed as by its close box.
+  if (screen.loaded()) screen.unload();
+}
+
+void ScriptedHost::showScreen(Screen& screen) {
+  shown_ << screen.name();
+  screen.setVisible(true);
+  screen.activate();
+}
+
+int ScriptedHost::standardMessage(StandardIcon, const QString& title, const QString& text,
+                                  const QStringList& buttons) {
+  ShownModal rec{QStringLiteral("standard"), title, text, buttons, {}};
+  int index = 0;
+  if (!answers_.empty()) {
+    const Answer a = answers_.front();
+    answers_.pop_front();
+    index = std::max<int>(0, buttons.indexOf(a.button));
+  }
+  rec.pressed = buttons.value(index);
+  modals_.push_back(rec);
+  return index;
+}
+
+QString ScriptedHost::openFileDialog(const FileDialogRequest&) {
+  if (files_.empty()) return {};
+  const QString f = files_.front();
+  files_.pop_front();
+  return f;
+}
+
+QString ScriptedHost::saveFileDialog(const FileDialogRequest& r) { return openFileDialog(r); }
+
+bool ScriptedHost::printScreen(Screen& screen, const QString& printer, QString* error) {
+  if (!installedPrinters.contains(printer)) {
+    if (error) *error = QStringLiteral("The printer \"%1\" is not installed.").arg(printer);
+    return false;
+  }
+  printJobs_.push_back({screen.name(), printer});
+  return true;
+}
+
+bool ScriptedHost::copyScreenPicture(Screen& screen) {
+  pictures_.push_back({screen.name(), screen.scaleWidth(), screen.scaleHeight()});
+  return true;
+}
+
+bool ScriptedHost::openDocument(const QString& hostPath) {
+  opened_ << hostPath;
+  return openDocumentResult;
+}
+
+void ScriptedHost::quit(int code) {
+  quit_ = true;
+  quitCode_ = code;
+}
+
+}  // namespace qv

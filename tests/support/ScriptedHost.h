@@ -1,0 +1,85 @@
+#pragma once
+// A host for tests: answers modal screens, message boxes and file dialogs from
+// a queue of scripted answers, and records what the program showed, printed,
+// copied and opened, so a test can drive the headless program as a user would.
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+#include "platform/Host.h"
+
+namespace qv {
+
+struct ShownModal {
+  QString screen;   // "F9_MBX", ...
+  QString title;    // window caption
+  QString text;     // the message shown (message box) or the platform box's text
+  QStringList buttons;
+  QString pressed;  // caption of the button the answer pressed
+};
+
+struct PrintJob {
+  QString screen;
+  QString printer;
+};
+
+struct Picture {
+  QString screen;
+  int widthTwips = 0, heightTwips = 0;
+};
+
+class ScriptedHost : public Host {
+ public:
+  // The next modal screen or message box is answered by pressing the button
+  // with this caption, after typing `input` into its input box when given.
+  void queueAnswer(const QString& buttonCaption, const QString& input = QString());
+  // The next file dialog answers this program path ("" = cancelled).
+  void queueFile(const QString& path);
+
+  const std::vector<ShownModal>& modals() const { return modals_; }
+  const std::vector<PrintJob>& printJobs() const { return printJobs_; }
+  const std::vector<Picture>& pictures() const { return pictures_; }
+  const QStringList& openedDocuments() const { return opened_; }
+  const QStringList& shownScreens() const { return shown_; }
+  int pendingAnswers() const { return int(answers_.size()); }
+  bool quitCalled() const { return quit_; }
+  int quitCode() const { return quitCode_; }
+
+  QStringList installedPrinters = {QStringLiteral("Quorvane PDF")};
+  bool openDocumentResult = true;
+  QSize displayTwips{28800, 16200};  // 1920 x 1080 pixels
+  QString clipboard;
+
+  void showModal(Screen& screen) override;
+  void showScreen(Screen& screen) override;
+  int standardMessage(StandardIcon icon, const QString& title, const QString& text,
+                      const QStringList& buttons) override;
+  QString openFileDialog(const FileDialogRequest& request) override;
+  QString saveFileDialog(const FileDialogRequest& request) override;
+  QStringList printers() override { return installedPrinters; }
+  bool printScreen(Screen& screen, const QString& printer, QString* error) override;
+  bool copyScreenPicture(Screen& screen) override;
+  QString clipboardText() override { return clipboard; }
+  void setClipboardText(const QString& text) override { clipboard = text; }
+  bool openDocument(const QString& hostPath) override;
+  QSize screenSizeTwips() override { return displayTwips; }
+  void processEvents() override {}
+  void quit(int code) override;
+
+ private:
+  struct Answer {
+    QString button, input;
+  };
+  std::deque<Answer> answers_;
+  std::deque<QString> files_;
+  std::vector<ShownModal> modals_;
+  std::vector<PrintJob> printJobs_;
+  std::vector<Picture> pictures_;
+  QStringList opened_, shown_;
+  bool quit_ = false;
+  int quitCode_ = 0;
+};
+
+}  // namespace qv

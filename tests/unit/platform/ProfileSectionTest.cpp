@@ -1,0 +1,51 @@
+// Reading a whole section as NUL-separated "key=value" lines.
+#include "TempDrive.h"
+#include "platform/Profile.h"
+
+namespace {
+
+using qv::GetPrivateProfileSectionA;
+
+const QByteArray kFile =
+    "[T]\r\nx=0\r\n[S]\r\n a = 1 \r\n;c=3\r\nnokey\r\n\r\nb=\"q\"\r\n[T]\r\nx=9\r\n[S]\r\nz=1\r\n";
+const QString kFull = rawText("a=1\0b=\"q\"\0\0");  // 10 characters and the final NUL
+
+struct SectionCase {
+  const char* what;
+  int bufferSize;
+  QString expected;
+  int returned;
+};
+
+class ProfileSection : public TempDrive, public ::testing::WithParamInterface<SectionCase> {};
+
+TEST_P(ProfileSection, CutsLikeWindows) {
+  const SectionCase& c = GetParam();
+  put("K1Help.inf", kFile);
+  QString buffer;
+  EXPECT_EQ(GetPrivateProfileSectionA("s", buffer, c.bufferSize, "C:\\K1Help.inf"), c.returned) << c.what;
+  EXPECT_EQ(buffer, c.expected) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProfileSection,
+    ::testing::Values(SectionCase{"room to spare", 2048, kFull, 10},
+                      SectionCase{"exactly enough", 11, kFull, 10},
+                      SectionCase{"one short: cut, two NULs", 10, rawText("a=1\0b=\"q\0\0"), 8},
+                      SectionCase{"cut inside a key", 8, rawText("a=1\0b=\0\0"), 6},
+                      SectionCase{"cut after a NUL", 6, rawText("a=1\0\0\0"), 4},
+                      SectionCase{"two characters", 2, rawText("\0\0"), 0}),
+    [](const auto& info) { return std::to_string(info.index); });
+
+TEST_F(TempDrive, MissingOrEmptySectionGivesNothing) {
+  put("S.inf", "[Empty]\r\n;only a comment\r\n[S]\r\nk=v\r\n");
+  QString buffer = "old";
+  for (const char* file : {"C:\\S.inf", "C:\\None.inf"}) {
+    for (const char* section : {"Empty", "Missing"}) {
+      EXPECT_EQ(GetPrivateProfileSectionA(section, buffer, 1024, file), 0) << file << section;
+      EXPECT_EQ(buffer, QString(QChar(0))) << file << section;
+    }
+  }
+}
+
+}  // namespace

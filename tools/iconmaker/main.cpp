@@ -1,0 +1,68 @@
+// Draws the window icons and command-button pictograms the program loads
+// from its own folder. Usage: iconmaker <program folder>
+
+#include "command_icons.h"
+#include "ico_file.h"
+#include "window_icons.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImageWriter>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int commandIconSize = 32;
+
+bool report(const QString& path, const QString& error)
+{
+    if (error.isEmpty())
+        return true;
+    std::fprintf(stderr, "iconmaker: cannot write %s: %s\n", qPrintable(path), qPrintable(error));
+    return false;
+}
+
+bool writeWindowIcon(const WindowIcon& icon, const QString& path)
+{
+    QList<QImage> images;
+    for (int size : windowIconSizes)
+        images.append(render([&](QPainter& p) { icon.draw(p, size); }, size));
+    return report(path, writeIcoFile(path, images));
+}
+
+bool writePng(const QString& path, const Drawing& draw)
+{
+    QImageWriter writer(path, "png");
+    if (writer.write(render(draw, commandIconSize)))
+        return true;
+    return report(path, writer.errorString());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Runs at build time, where there may be no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: iconmaker <output folder>\n");
+        return 2;
+    }
+    const QDir out(args[1]);
+    if (!out.mkpath(QStringLiteral("Icons"))) {
+        std::fprintf(stderr, "iconmaker: cannot create %s\n", qPrintable(out.filePath("Icons")));
+        return 1;
+    }
+
+    bool ok = true;
+    for (const WindowIcon& icon : windowIcons())
+        ok = writeWindowIcon(icon, out.filePath(icon.fileName)) && ok;
+    for (const NamedDrawing& icon : commandIcons())
+        ok = writePng(out.filePath(QStringLiteral("Icons/") + icon.fileName), icon.draw) && ok;
+    return ok ? 0 : 1;
+}
