@@ -117,8 +117,9 @@ void Control::setHeight(int v) {
 void Control::move(int l, int t, int w, int h) {
   left_ = l;
   top_ = t;
-  width_ = std::max(0, w);
-  height_ = std::max(0, h);
+  // A line keeps its direction: its extent may run left or up.
+  width_ = type_ == ControlType::Line ? w : std::max(0, w);
+  height_ = type_ == ControlType::Line ? h : std::max(0, h);
   changed(Prop::Geometry);
 }
 void Control::setLine(int xa, int ya, int xb, int yb) { move(xa, ya, xb - xa, yb - ya); }
@@ -185,9 +186,10 @@ void Control::select(int start, int length) {
 void Control::replaceSelection(const QString& s) {
   QString ins = s;
   if (maxLength_ > 0) {
+    // A text longer than the limit (set by code) may still be shortened.
     const int room = maxLength_ - (int(text_.size()) - selLength_);
-    if (room <= 0) return;
-    ins.truncate(room);
+    if (room <= 0 && !ins.isEmpty()) return;
+    ins.truncate(std::max(0, room));
   }
   text_.replace(selStart_, selLength_, ins);
   selStart_ += ins.size();
@@ -222,8 +224,8 @@ void Control::setPicture(const QString& p) { if (p != picture_) { picture_ = p; 
 void Control::setValue(int v) {
   if (v == value_) return;
   value_ = v;
-  changed(Prop::Value);
-  // Choosing an option button clears the others of its container.
+  // Choosing an option button clears the others of its container, before its
+  // Click handler gets to look at the group.
   if (type_ == ControlType::OptionButton && v != 0 && screen_) {
     for (Control* o : screen_->children(container_))
       if (o != this && o->type_ == ControlType::OptionButton && o->value_ != 0) {
@@ -231,6 +233,7 @@ void Control::setValue(int v) {
         o->changed(Prop::Value);
       }
   }
+  changed(Prop::Value);
 }
 
 void Control::setItems(const QStringList& items) { items_ = items; listIndex_ = -1; changed(Prop::List); }
@@ -238,7 +241,6 @@ void Control::addItem(const QString& item) { items_.append(item); changed(Prop::
 void Control::clearItems() { items_.clear(); listIndex_ = -1; if (type_ == ControlType::ComboBox) text_.clear(); changed(Prop::List); }
 void Control::setListIndex(int i) {
   if (i < -1 || i >= items_.size()) raiseError(err::InvalidPropertyValue, {});
-  listIndex_ = i;
   const bool moved = i != listIndex_;
   listIndex_ = i;
   if (type_ == ControlType::ComboBox) text_ = i >= 0 ? items_[i] : QString();

@@ -103,11 +103,12 @@ struct Reader {
       return false;
     }
     const int index = o.value(QLatin1String("index")).toInt(-1);
-    if ((index >= 0 && s.find(name, index)) || (index < 0 && s.find(name))) {
-      error = QStringLiteral("control %1(%2) appears twice").arg(name).arg(index);
+    auto c = std::make_unique<Control>(type, name, index);
+    // A name is either one control or a control array, never both.
+    if (index >= 0 ? s.find(name, index) || s.find(name) : s.has(name)) {
+      error = QStringLiteral("control %1 appears twice").arg(c->displayName());
       return false;
     }
-    auto c = std::make_unique<Control>(type, name, index);
     Control& r = *c;
 
     if (o.contains(QLatin1String("container"))) {

@@ -10,14 +10,15 @@
 namespace qv {
 
 namespace {
+// Never destroyed: screens that live in statics of their own may outlive them.
 std::vector<Screen*>& registry() {
-  static std::vector<Screen*> r;
-  return r;
+  static auto* r = new std::vector<Screen*>;
+  return *r;
 }
 // Loaded screens in the order they were last activated.
 std::vector<Screen*>& activations() {
-  static std::vector<Screen*> a;
-  return a;
+  static auto* a = new std::vector<Screen*>;
+  return *a;
 }
 void forget(Screen* s) {
   auto& r = registry();
@@ -48,8 +49,8 @@ void Screen::setTop(int v) { if (v != top_) { top_ = v; changed(); } }
 void Screen::setWidth(int v) { if (v != width_) { width_ = std::max(0, v); changed(); } }
 void Screen::setHeight(int v) { if (v != height_) { height_ = std::max(0, v); changed(); } }
 void Screen::move(int l, int t) { left_ = l; top_ = t; changed(); }
-int Screen::scaleWidth() const { return std::max(0, width_ - FrameWidth); }
-int Screen::scaleHeight() const { return std::max(0, height_ - FrameHeight); }
+int Screen::scaleWidth() const { return std::max(0, width_ - frameWidth_); }
+int Screen::scaleHeight() const { return std::max(0, height_ - frameHeight_); }
 void Screen::setBackColor(Color c) { if (c != backColor_) { backColor_ = c; changed(); } }
 void Screen::setIcon(const QString& f) { icon_ = f; changed(); }
 void Screen::setVisible(bool v) { if (v != visible_) { visible_ = v; changed(); } }
@@ -323,11 +324,38 @@ void Screen::pressKey(int keyCode, int shift, int ch) {
   onKeyUp(*c, up, shift);
 }
 
+namespace {
+// The key that types `ch` on a US keyboard, and whether Shift is held. Key
+// codes of punctuation differ from its character codes ("." is 46 but so is
+// Delete), so they must not be taken from the character. 0: no key of its own.
+struct KeyOfChar {
+  int code;
+  bool shift;
+};
+KeyOfChar keyOfChar(QChar ch) {
+  const char16_t u = ch.unicode();
+  if (u >= 'a' && u <= 'z') return {u - 32, false};
+  if ((u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9')) return {u, u >= 'A'};
+  if (u == ' ' || u == '\b' || u == '\t' || u == '\r' || u == 27) return {u, false};
+  static constexpr char kShiftedDigits[] = ")!@#$%^&*(";
+  static constexpr struct {
+    int code;
+    char plain, shifted;
+  } kOem[] = {{186, ';', ':'}, {187, '=', '+'}, {188, ',', '<'}, {189, '-', '_'},
+              {190, '.', '>'}, {191, '/', '?'}, {192, '`', '~'}, {219, '[', '{'},
+              {220, '\\', '|'}, {221, ']', '}'}, {222, '\'', '"'}};
+  for (int d = 0; d < 10; ++d)
+    if (u == char16_t(kShiftedDigits[d])) return {'0' + d, true};
+  for (const auto& k : kOem)
+    if (u == char16_t(k.plain) || u == char16_t(k.shifted)) return {k.code, u == char16_t(k.shifted)};
+  return {0, false};
+}
+}  // namespace
+
 void Screen::typeText(const QString& text) {
   for (QChar ch : text) {
-    const int code = ch.unicode();
-    const int key = (ch.isLetter() && code < 128) ? ch.toUpper().unicode() : code;
-    pressKey(key, ch.isUpper() ? keys::ShiftMask : 0, code);
+    const KeyOfChar k = keyOfChar(ch);
+    pressKey(k.code, k.shift ? keys::ShiftMask : 0, ch.unicode());
   }
 }
 

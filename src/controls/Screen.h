@@ -59,10 +59,13 @@ class Screen {
   void setWidth(int v);
   void setHeight(int v);
   void move(int left, int top);
-  // The inside of the window (twips); the window's frame takes the rest.
+  // The inside of the window (twips): the size less what the window's own
+  // frame takes. Screens are laid out for their whole size (the desktop's
+  // title bar and border come on top), so only a frame with a bar of its
+  // own, like the main window's menu bar, has one.
   int scaleWidth() const;
   int scaleHeight() const;
-  static constexpr int FrameWidth = 240, FrameHeight = 570;
+  void setFrame(int width, int height) { frameWidth_ = width; frameHeight_ = height; }
   Color backColor() const { return backColor_; }
   void setBackColor(Color c);
   const Font& font() const { return font_; }
@@ -192,6 +195,7 @@ class Screen {
   bool visible_ = false;
   bool fixedDialog_ = false;
   bool child_ = false;
+  int frameWidth_ = 0, frameHeight_ = 0;
   bool loaded_ = false;
 
   std::vector<std::unique_ptr<Control>> owned_;

@@ -1,6 +1,8 @@
 #include "frame/ErrorLogger.h"
 
 #include "controls/Screen.h"
+#include "frame/ErrorReport.h"
+#include "frame/ErrorTrap.h"
 #include "frame/MessageBox.h"
 #include "frame/ProgramState.h"
 #include "platform/Host.h"
@@ -20,15 +22,34 @@ void Error_Logger(const QString& procedureName, int number, const QString& descr
     Show_MBX(QStringLiteral("Data Error"), 800, msg, QStringLiteral("OK"), false, {}, {}, {}, 1);
     return;
   }
-  // The error report window comes later; until then the report goes through
-  // the platform's message box with the same facts.
-  const Screen* where = state().CurrentForm;
-  const QString text = QStringLiteral("Program: %1\nModule: %2\nForm: %3\nError: %4\n%5")
-                           .arg(versionText(), procedureName, where ? where->caption() : QString())
-                           .arg(number)
-                           .arg(description);
-  host().standardMessage(StandardIcon::Critical, QStringLiteral("Error in ") + versionText(), text,
-                         {QStringLiteral("OK")});
+  F8_ErrLog& report = errorReportScreen();
+  const ProgramState& st = state();
+  QString app;
+  try {
+    app = versionText();
+    report.F8_App = app;
+    report.F8_Module = procedureName;
+    report.F8_ErrNo = QString::number(number);
+    report.F8_ErrDesc = description;
+    report.F8_Form = st.CurrentForm ? st.CurrentForm->caption() : QString();
+    report.load();
+    host().showModal(report);
+  } catch (const ProgramError& e) {
+    // The logger's own failure is reported in the same window, by name.
+    if (st.DebugMode) debugHalt(QStringLiteral("Error_Logger"), e);
+    if (report.loaded()) report.unload();
+    report.F8_App = app;
+    report.F8_Module = QStringLiteral("Error_Logger");
+    report.F8_ErrNo = QString::number(e.number);
+    report.F8_ErrDesc = e.description;
+    report.F8_Form = st.CurrentForm ? st.CurrentForm->name() : QString();
+    try {
+      report.load();
+      host().showModal(report);
+    } catch (const ProgramError&) {
+      // Nothing is left to report with.
+    }
+  }
 }
 
 }  // namespace qv

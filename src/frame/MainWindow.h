@@ -9,7 +9,8 @@ namespace qv {
 
 class F0_MDI : public Screen {
  public:
-  F0_MDI() : Screen(QStringLiteral("F0_MDI")) {}
+  // The menu bar takes the top of the window (about 22 pixels).
+  F0_MDI() : Screen(QStringLiteral("F0_MDI")) { setFrame(0, 330); }
 
   // Start-up, run by the window's Load.
   void MDIForm_Load();

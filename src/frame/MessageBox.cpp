@@ -62,9 +62,14 @@ void Show_MBX(const QString& title, int messageNumber, const QString& message,
   }
 }
 
-void F9_MBX::onLoad() { loadedLabelHeight_ = ctl(QStringLiteral("lblMessage")).height(); }
+void F9_MBX::onLoad() {
+  loadedLabelHeight_ = ctl(QStringLiteral("lblMessage")).height();
+  laidOut_ = false;
+}
 
 void F9_MBX::onActivate() {
+  if (laidOut_) return;
+  laidOut_ = true;
   const ProgramState& s = state();
   for (int i = 1; i <= 4; ++i) {
     Control& b = ctl(QLatin1String(kButtons[i - 1]));

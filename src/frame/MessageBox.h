@@ -29,6 +29,7 @@ class F9_MBX : public Screen {
 
  private:
   int loadedLabelHeight_ = 0;
+  bool laidOut_ = false;  // the box grows once per showing, however often it is activated
 };
 
 F9_MBX& messageBoxScreen();

@@ -88,8 +88,13 @@ bool folderExists(const QString& programPath) {
 
 bool makeFolder(const QString& programPath) {
   const QString host = toHost(programPath);
+  if (host.isEmpty()) return false;
+  // A drive is always there: its folder is made when first needed.
+  const QString parent = QFileInfo(host).absolutePath();
+  for (QChar d = u'A'; d <= u'Z'; d = QChar(d.unicode() + 1))
+    if (QDir(parent) == QDir(driveRoot(d)) && !QFileInfo::exists(parent)) QDir().mkpath(parent);
   // mkdir, not mkpath: one level only, like the Windows call.
-  return !host.isEmpty() && QDir().mkdir(host);
+  return QDir().mkdir(host);
 }
 
 QString join(const QString& folder, const QString& name) {

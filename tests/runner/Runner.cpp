@@ -370,6 +370,7 @@ void Runner::cmdExpect(const QStringList& a) {
       {"ini", &Runner::expectIni},       {"state", &Runner::expectState},
       {"menu", &Runner::expectMenu},     {"quit", &Runner::expectQuit},
       {"running", &Runner::expectRunning}, {"opened", &Runner::expectOpened},
+      {"picture", &Runner::expectPicture},
   };
   if (auto it = kinds.find(a[0].toLower()); it != kinds.end()) (this->*(it->second))(a.mid(1));
   else expectControl(a);
@@ -544,6 +545,18 @@ void Runner::expectOpened(const QStringList& a) {
   for (const QString& d : host_.openedDocuments())
     if (d.endsWith(a[0])) return;
   fail(QStringLiteral("opened: ") + host_.openedDocuments().join(u'|'));
+}
+
+void Runner::expectPicture(const QStringList& a) {
+  need(a, 1, "expect picture <screen> | none");
+  const auto& pics = host_.pictures();
+  if (a[0] == u"none") {
+    if (!pics.empty()) fail(QStringLiteral("a picture of %1 was copied").arg(pics.back().screen));
+    return;
+  }
+  for (const Picture& p : pics)
+    if (p.screen.compare(a[0], Qt::CaseInsensitive) == 0) return;
+  fail(QStringLiteral("no picture of %1 was copied").arg(a[0]));
 }
 
 // ---- Lookups ----

@@ -72,6 +72,7 @@ class Runner {
   void expectQuit(const QStringList& a);
   void expectRunning(const QStringList& a);
   void expectOpened(const QStringList& a);
+  void expectPicture(const QStringList& a);
 
   void requireStarted() const;
   Screen& activeScreen() const;

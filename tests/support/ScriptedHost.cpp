@@ -19,9 +19,12 @@ Menu captionOf(const QString& c) {
 }
 QString shown(const QString& caption) { return captionOf(caption).shownCaption(); }
 
+// What the window says: the message box's message, or the values of the error report.
 QString messageOf(Screen& s) {
   if (Control* l = s.find(QStringLiteral("lblMessage"))) return l->caption();
-  return {};
+  QStringList values;
+  for (Control* c : s.array(QStringLiteral("Label2"))) values << c->caption();
+  return values.join(u'\r');
 }
 }  // namespace
 
@@ -47,11 +50,11 @@ void ScriptedHost::showModal(Screen& screen) {
       if (shown(b->caption()) == a.button) press = b;
     rec.pressed = press ? shown(press->caption()) : QStringLiteral("<no button \"%1\">").arg(a.button);
   } else {
-    // Unanswered: the default button, as a user pressing Enter would.
+    // Unanswered: the default button, as a user pressing Enter would; a
+    // window without one is closed by its close box.
     for (Control* b : buttons)
       if (b->isDefault()) press = b;
-    if (!press && !buttons.empty()) press = buttons.front();
-    rec.pressed = press ? shown(press->caption()) : QString();
+    rec.pressed = press ? shown(press->caption()) : QStringLiteral("<close box>");
   }
   modals_.push_back(rec);
   if (press) screen.click(*press);

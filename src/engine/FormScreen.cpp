@@ -1,0 +1,33 @@
+#include "engine/FormScreen.h"
+
+#include "engine/FieldEdits.h"
+#include "engine/FieldKinds.h"
+#include "engine/KeyFilter.h"
+#include "runtime/Text.h"
+
+namespace qv {
+
+bool FormScreen::isField(const Control& c) {
+  return c.type() == ControlType::TextBox && c.inArray() && sameText(c.name(), QLatin1String("Text1"));
+}
+
+void FormScreen::onGotFocus(Control& c) {
+  if (isField(c)) Control_Setup(c, false);
+}
+
+void FormScreen::onKeyPress(Control& c, int& keyAscii) {
+  if (!isField(c) || keyAscii == keys::CtrlV || keyAscii == keys::CtrlC) return;
+  Key_Press(c, keyAscii);
+}
+
+void FormScreen::onLostFocus(Control& c) {
+  if (!isField(c)) return;
+  c.setBackColor(colors::White);
+  c.setForeColor(colors::Black);
+}
+
+void FormScreen::onValidate(Control& c, bool& cancel) {
+  if (isField(c) && !EditCtl(c)) cancel = true;
+}
+
+}  // namespace qv

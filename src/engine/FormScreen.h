@@ -1,0 +1,34 @@
+#pragma once
+// The base of every document screen: the engine's contract for its Text1
+// fields (focus appearance, key filter, edit on leaving, colours reset) and
+// the hook a tax-year change calls.
+#include "controls/Screen.h"
+
+namespace qv {
+
+class FormScreen : public Screen {
+ public:
+  // Document screens are child windows of the main window.
+  explicit FormScreen(QString name) : Screen(std::move(name)) { setChild(true); }
+
+  // Redoes what the screen computes from the tax year; a tax-year change
+  // calls it on the screens that depend on the year.
+  virtual void yearChanged() {}
+
+  // Text1(index); a missing index is error 340.
+  Control& field(int index) const { return ctl(QStringLiteral("Text1"), index); }
+  // A member of the Text1 field array.
+  static bool isField(const Control& c);
+
+ protected:
+  // Focus: the kind's colour, the text selected, the help text shown.
+  void onGotFocus(Control& c) override;
+  // Ctrl+V and Ctrl+C pass; every other key goes through the key filter.
+  void onKeyPress(Control& c, int& keyAscii) override;
+  // White field, black text.
+  void onLostFocus(Control& c) override;
+  // The kind's edit; a failure keeps the focus in the field.
+  void onValidate(Control& c, bool& cancel) override;
+};
+
+}  // namespace qv

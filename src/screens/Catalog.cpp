@@ -1,0 +1,34 @@
+#include "screens/Catalog.h"
+
+#include <QFile>
+#include <map>
+#include <memory>
+
+#include "screens/TaxFormScreen.h"
+
+namespace qv {
+
+namespace {
+
+bool hasLayout(const QString& name) { return QFile::exists(QStringLiteral(":/screens/%1.json").arg(name)); }
+
+std::map<QString, std::unique_ptr<Screen>>& instances() {
+  // The screen registries must outlive the screens: made first, destroyed last.
+  (void)Screen::loadedScreens();
+  (void)Screen::activationOrder();
+  static std::map<QString, std::unique_ptr<Screen>> screens;
+  return screens;
+}
+
+}  // namespace
+
+Screen* screenNamed(const QString& name) {
+  auto& screens = instances();
+  const QString key = name.toUpper();
+  if (auto it = screens.find(key); it != screens.end()) return it->second.get();
+  const TaxFormTraits* traits = taxFormTraits(name);
+  if (!traits || !hasLayout(QLatin1String(traits->name))) return nullptr;
+  return (screens[key] = std::make_unique<TaxFormScreen>(*traits)).get();
+}
+
+}  // namespace qv

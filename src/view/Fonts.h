@@ -1,0 +1,23 @@
+#pragma once
+// The fonts the screens name, mapped to installed fonts with the same metrics
+// so that captions fit as laid out.
+#include <QFont>
+#include <QString>
+
+#include "controls/Control.h"
+
+namespace qv {
+
+// Loads the Tahoma faces shipped with the desktop compatibility fonts; when
+// they are missing the mapping falls back quietly. Safe to call more than once.
+void installFonts();
+
+// The installed family that stands in for a font name of the screens.
+QString fontFamilyFor(const QString& programFontName);
+
+// The font at `pixelsPerPoint` device units per point (PixelsPerPoint for the
+// display, TwipsPerPoint for a painter that works in twips). Sizes are set in
+// pixels so that text metrics do not depend on the platform's DPI.
+QFont qtFont(const Font& font, double pixelsPerPoint);
+
+}  // namespace qv

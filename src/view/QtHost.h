@@ -1,0 +1,60 @@
+#pragma once
+// The desktop host: modal screens as dialogs, other screens in the main
+// window, the standard message box, file dialogs, the system's printers plus
+// a PDF printer, the clipboard and the desktop's document opener.
+#include <QHash>
+#include <QPointer>
+
+#include "platform/Host.h"
+#include "view/MainWindowView.h"
+#include "view/ScreenPainter.h"
+
+namespace qv {
+
+class ScreenView;
+
+class QtHost : public Host {
+ public:
+  // The printer that writes a PDF file into the PDF folder.
+  static inline const QString PdfPrinterName = QStringLiteral("Quorvane PDF");
+
+  QtHost();
+  ~QtHost() override;
+
+  // Screens shown before this is set get windows of their own.
+  void setMainWindow(MainWindowView* window);
+  MainWindowView* mainWindow() const { return mainWindow_.data(); }
+  // Where the PDF printer writes (a host folder; made when missing). By
+  // default the user's documents folder.
+  void setPdfFolder(const QString& hostFolder);
+  QString pdfFolder() const;
+
+  void showModal(Screen& screen) override;
+  void showScreen(Screen& screen) override;
+  int standardMessage(StandardIcon icon, const QString& title, const QString& text,
+                      const QStringList& buttons) override;
+  QString openFileDialog(const FileDialogRequest& request) override;
+  QString saveFileDialog(const FileDialogRequest& request) override;
+  QStringList printers() override;
+  bool printScreen(Screen& screen, const QString& printer, QString* error) override;
+  bool copyScreenPicture(Screen& screen) override;
+  QString clipboardText() override;
+  void setClipboardText(const QString& text) override;
+  bool openDocument(const QString& hostPath) override;
+  QSize screenSizeTwips() override;
+  void processEvents() override;
+  void quit(int code) override;
+
+ private:
+  QWidget* dialogParent() const;
+
+  QPointer<MainWindowView> mainWindow_;
+  QString pdfFolder_;
+  QHash<const Screen*, QPointer<ScreenView>> windows_;  // screens shown before the main window
+};
+
+// "Description\0pattern\0..." as the desktop's file dialogs take it, in Qt's
+// "Description (pattern)" form joined by ";;".
+QString qtNameFilter(const QString& windowsFilter);
+
+}  // namespace qv

@@ -1,0 +1,544 @@
+#include "view/ScreenPainter.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+#include "view/Fonts.h"
+#include "view/Pictures.h"
+#include "view/Units.h"
+
+namespace qv {
+
+namespace {
+
+constexpr double Px = TwipsPerPixel;  // one display pixel in twips
+
+// System colour indexes used for the classic control look.
+enum Sys {
+  SysWindow = 5, SysWindowFrame = 6, SysButtonFace = 15, SysButtonShadow = 16,
+  SysGrayText = 17, SysButtonHighlight = 20, SysDarkShadow = 21, SysLight = 22
+};
+QColor sys(int index) { return systemColor(index); }
+
+// One-pixel edge lines, top-left in one colour and bottom-right in another.
+void edge(QPainter& p, const QRectF& r, const QColor& topLeft, const QColor& bottomRight) {
+  if (r.width() < Px || r.height() < Px) return;
+  p.fillRect(QRectF(r.left(), r.top(), r.width() - Px, Px), topLeft);
+  p.fillRect(QRectF(r.left(), r.top(), Px, r.height() - Px), topLeft);
+  p.fillRect(QRectF(r.left(), r.bottom() - Px, r.width(), Px), bottomRight);
+  p.fillRect(QRectF(r.right() - Px, r.top(), Px, r.height()), bottomRight);
+}
+
+QRectF inset(const QRectF& r, double by) { return r.adjusted(by, by, -by, -by); }
+
+void sunken(QPainter& p, const QRectF& r) {
+  edge(p, r, sys(SysButtonShadow), sys(SysButtonHighlight));
+  edge(p, inset(r, Px), sys(SysDarkShadow), sys(SysLight));
+}
+
+void raised(QPainter& p, const QRectF& r) {
+  edge(p, r, sys(SysButtonHighlight), sys(SysDarkShadow));
+  edge(p, inset(r, Px), sys(SysLight), sys(SysButtonShadow));
+}
+
+// Line breaks as the desktop shows them in multi-line text.
+QString shownText(const QString& s) {
+  QString t = s;
+  t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  t.replace(u'\r', u'\n');
+  return t;
+}
+
+int horizontalFlag(Align a) {
+  switch (a) {
+    case Align::Right: return Qt::AlignRight;
+    case Align::Center: return Qt::AlignHCenter;
+    default: return Qt::AlignLeft;
+  }
+}
+
+QFont paintFont(const Control& c) { return qtFont(c.font(), TwipsPerPoint); }
+
+QColor textColor(const Control& c) {
+  return c.effectivelyEnabled() ? qtColor(c.foreColor()) : sys(SysGrayText);
+}
+
+Qt::PenStyle penStyle(int borderStyle) {
+  switch (borderStyle) {
+    case 2: return Qt::DashLine;
+    case 3: return Qt::DotLine;
+    case 4: return Qt::DashDotLine;
+    case 5: return Qt::DashDotDotLine;
+    default: return Qt::SolidLine;
+  }
+}
+
+Qt::BrushStyle hatch(int fillStyle) {
+  switch (fillStyle) {
+    case 0: return Qt::SolidPattern;
+    case 2: return Qt::HorPattern;
+    case 3: return Qt::VerPattern;
+    case 4: return Qt::BDiagPattern;
+    case 5: return Qt::FDiagPattern;
+    case 6: return Qt::CrossPattern;
+    case 7: return Qt::DiagCrossPattern;
+    default: return Qt::NoBrush;
+  }
+}
+
+bool isContainer(const Control& c) {
+  return c.type() == ControlType::PictureBox || c.type() == ControlType::Frame ||
+         c.type() == ControlType::TabControl;
+}
+
+// Draws text in `rect`; drawText clips to the rectangle, as the desktop does.
+void drawText(QPainter& p, const QRectF& rect, int flags, const QString& text, const QFont& f,
+              const QColor& color) {
+  if (text.isEmpty() || rect.width() <= 0 || rect.height() <= 0) return;
+  p.setFont(f);
+  p.setPen(color);
+  p.drawText(rect, flags, text);
+}
+
+void paintTextBox(QPainter& p, const Control& c, const QRectF& r, bool white) {
+  p.fillRect(r, white ? QColor(Qt::white) : qtColor(c.backColor()));
+  const bool border = c.borderStyle() != 0;
+  if (border) sunken(p, r);
+  const QRectF text = r.adjusted((border ? 3 : 1) * Px, (border ? 3 : 1) * Px,
+                                 -(border ? 3 : 1) * Px, -(border ? 2 : 0) * Px);
+  const int flags = horizontalFlag(c.alignment()) | Qt::AlignTop |
+                    (c.multiLine() ? int(Qt::TextWordWrap) : int(Qt::TextSingleLine));
+  drawText(p, text, flags, c.multiLine() ? shownText(c.text()) : c.text(), paintFont(c),
+           textColor(c));
+}
+
+void paintCheckMark(QPainter& p, const QRectF& box, const QColor& color) {
+  // The classic tick: seven columns three pixels tall, down for three, then up.
+  constexpr int kDrop[7] = {2, 3, 4, 3, 2, 1, 0};
+  for (int i = 0; i < 7; ++i)
+    p.fillRect(QRectF(box.left() + (3 + i) * Px, box.top() + (3 + kDrop[i]) * Px, Px, 3 * Px), color);
+}
+
+void paintCheckBox(QPainter& p, const Control& c, const QRectF& r) {
+  p.fillRect(r, qtColor(c.backColor()));
+  const double side = 13 * Px;
+  const QRectF box(r.left(), r.top() + std::floor((r.height() - side) / 2 / Px) * Px, side, side);
+  const bool enabled = c.effectivelyEnabled();
+  p.fillRect(inset(box, 2 * Px), enabled && c.value() != 2 ? sys(SysWindow) : sys(SysButtonFace));
+  sunken(p, box);
+  if (c.value() == 1) paintCheckMark(p, box, enabled ? QColor(Qt::black) : sys(SysGrayText));
+  if (c.value() == 2) paintCheckMark(p, box, sys(SysGrayText));
+  const QRectF text = r.adjusted(side + 4 * Px, 0, 0, 0);
+  drawText(p, text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, shownText(c.caption()),
+           paintFont(c), textColor(c));
+}
+
+void paintOptionButton(QPainter& p, const Control& c, const QRectF& r) {
+  p.fillRect(r, qtColor(c.backColor()));
+  const double side = 12 * Px;
+  const QRectF box(r.left(), r.top() + std::floor((r.height() - side) / 2 / Px) * Px, side, side);
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(sys(SysButtonShadow), Px));
+  p.setBrush(c.effectivelyEnabled() ? sys(SysWindow) : sys(SysButtonFace));
+  p.drawEllipse(inset(box, Px / 2));
+  p.setPen(QPen(sys(SysDarkShadow), Px));
+  p.setBrush(Qt::NoBrush);
+  p.drawArc(inset(box, 1.5 * Px), 45 * 16, 180 * 16);
+  if (c.value() != 0) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(c.effectivelyEnabled() ? QColor(Qt::black) : sys(SysGrayText));
+    p.drawEllipse(inset(box, 4 * Px));
+  }
+  p.restore();
+  const QRectF text = r.adjusted(side + 4 * Px, 0, 0, 0);
+  drawText(p, text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, shownText(c.caption()),
+           paintFont(c), textColor(c));
+}
+
+void paintComboBox(QPainter& p, const Control& c, const QRectF& r) {
+  p.fillRect(r, qtColor(c.backColor()));
+  sunken(p, r);
+  const double button = 16 * Px;
+  const QRectF inner = inset(r, 2 * Px);
+  const QRectF drop(inner.right() - button, inner.top(), button, inner.height());
+  p.fillRect(drop, sys(SysButtonFace));
+  raised(p, drop);
+  // The arrow: a triangle 7 pixels wide, 4 high.
+  const double cx = std::floor((drop.left() + drop.width() / 2) / Px) * Px;
+  const double cy = std::floor((drop.top() + drop.height() / 2) / Px) * Px - Px;
+  for (int i = 0; i < 4; ++i)
+    p.fillRect(QRectF(cx - (3 - i) * Px, cy + i * Px, (7 - 2 * i) * Px, Px),
+               c.effectivelyEnabled() ? QColor(Qt::black) : sys(SysGrayText));
+  const QString text = c.listIndex() >= 0 && c.listIndex() < c.items().size()
+                           ? c.items().at(c.listIndex())
+                           : c.text();
+  drawText(p, QRectF(inner.left() + Px, inner.top(), drop.left() - inner.left() - 2 * Px, inner.height()),
+           Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text, paintFont(c), textColor(c));
+}
+
+void paintFrame(QPainter& p, const Control& c, const QRectF& r) {
+  p.fillRect(r, qtColor(c.backColor()));
+  const QFont f = paintFont(c);
+  const QFontMetricsF fm(f);
+  const double top = r.top() + std::floor(fm.height() / 2 / Px) * Px;
+  // Etched border: a shadow line with a highlight line inside it.
+  const QRectF outer(r.left(), top, r.width() - Px, r.bottom() - top - Px);
+  const QRectF inner = outer.translated(Px, Px);
+  for (const auto& [rect, color] : {std::pair{outer, sys(SysButtonShadow)}, std::pair{inner, sys(SysButtonHighlight)}}) {
+    p.fillRect(QRectF(rect.left(), rect.top(), rect.width(), Px), color);
+    p.fillRect(QRectF(rect.left(), rect.bottom() - Px, rect.width(), Px), color);
+    p.fillRect(QRectF(rect.left(), rect.top(), Px, rect.height()), color);
+    p.fillRect(QRectF(rect.right() - Px, rect.top(), Px, rect.height()), color);
+  }
+  const QString caption = shownText(c.caption());
+  if (caption.isEmpty()) return;
+  const double width = std::min(fm.horizontalAdvance(caption) + 2 * Px, r.width() - 9 * Px);
+  const QRectF text(r.left() + 7 * Px, r.top(), width, fm.height());
+  p.fillRect(text, qtColor(c.backColor()));
+  drawText(p, text, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, caption, f, textColor(c));
+}
+
+void paintPictureBox(QPainter& p, const Control& c, const QRectF& r) {
+  p.fillRect(r, qtColor(c.backColor()));
+  if (c.borderStyle() != 0) sunken(p, r);
+  const QImage image = loadPicture(c.picture());
+  if (image.isNull()) return;
+  const QPoint offset = ScreenPainter::clientOffset(c);
+  const QRectF client = r.adjusted(offset.x(), offset.y(), -offset.x(), -offset.y());
+  p.save();
+  p.setClipRect(client, Qt::IntersectClip);
+  p.drawImage(QRectF(client.topLeft(), QSizeF(image.width() * Px, image.height() * Px)), image);
+  p.restore();
+}
+
+void paintTabControl(QPainter& p, const Control& c, const QRectF& r) {
+  const double strip = ScreenPainter::tabStripHeight(c);
+  const QRectF page(r.left(), r.top() + strip, r.width(), r.height() - strip);
+  p.fillRect(page, qtColor(c.backColor()));
+  raised(p, page);
+  const int count = int(c.items().size());
+  if (count == 0 || strip < 2 * Px) return;
+  const double width = std::floor(r.width() / count / Px) * Px;
+  const QFont f = paintFont(c);
+  auto paintTab = [&](int i) {
+    const bool current = i == c.currentTab();
+    const double lift = current ? 0 : 2 * Px;
+    QRectF tab(r.left() + i * width, r.top() + lift, i == count - 1 ? r.right() - (r.left() + i * width) : width,
+               strip - lift + (current ? Px : 0));
+    p.fillRect(tab, qtColor(c.backColor()));
+    p.fillRect(QRectF(tab.left(), tab.top(), tab.width() - Px, Px), sys(SysButtonHighlight));
+    p.fillRect(QRectF(tab.left(), tab.top(), Px, tab.height()), sys(SysButtonHighlight));
+    p.fillRect(QRectF(tab.right() - 2 * Px, tab.top() + Px, Px, tab.height() - Px), sys(SysButtonShadow));
+    p.fillRect(QRectF(tab.right() - Px, tab.top() + Px, Px, tab.height() - Px), sys(SysDarkShadow));
+    drawText(p, inset(tab, 2 * Px), Qt::AlignCenter | Qt::TextSingleLine, shownText(c.items().at(i)), f,
+             textColor(c));
+  };
+  for (int i = 0; i < count; ++i)
+    if (i != c.currentTab()) paintTab(i);
+  if (c.currentTab() >= 0 && c.currentTab() < count) paintTab(c.currentTab());
+}
+
+void paintGrid(QPainter& p, const Control& c, const QRectF& r) {
+  p.fillRect(r, qtColor(c.backColor()));
+  const bool border = c.borderStyle() != 0;
+  const QRectF inner = border ? inset(r, 2 * Px) : r;
+  p.save();
+  p.setClipRect(inner, Qt::IntersectClip);
+  const QFont f = paintFont(c);
+  const double rowHeight = ScreenPainter::gridRowHeight(c);
+  const QColor line(0xC0, 0xC0, 0xC0);
+  double y = inner.top();
+  for (int row = 0; row < c.rows() && y < inner.bottom(); ++row, y += rowHeight) {
+    double x = inner.left();
+    for (int col = 0; col < c.cols() && x < inner.right(); ++col) {
+      const QRectF cell(x, y, snapTwips(ScreenPainter::gridColumnWidth(c, col)), rowHeight);
+      if (row == 0 || col == 0) p.fillRect(cell, sys(SysButtonFace));
+      p.fillRect(QRectF(cell.right() - Px, cell.top(), Px, cell.height()), line);
+      p.fillRect(QRectF(cell.left(), cell.bottom() - Px, cell.width(), Px), line);
+      drawText(p, cell.adjusted(2 * Px, 0, -2 * Px, -Px), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+               c.cell(row, col), f, textColor(c));
+      x += cell.width();
+    }
+  }
+  p.restore();
+  if (border) sunken(p, r);
+}
+
+}  // namespace
+
+ScreenPainter::ScreenPainter(const Screen& screen, PaintOptions options)
+    : screen_(screen), options_(options) {}
+
+QPoint ScreenPainter::clientOffset(const Control& container) {
+  if (container.type() == ControlType::PictureBox && container.borderStyle() != 0)
+    return QPoint(2 * TwipsPerPixel, 2 * TwipsPerPixel);
+  return QPoint(0, 0);
+}
+
+int ScreenPainter::gridColumnWidth(const Control& grid, int col) {
+  // Control offers its column widths for writing only.
+  const QVector<int>& widths = const_cast<Control&>(grid).colWidths();
+  return col >= 0 && col < widths.size() && widths[col] > 0 ? widths[col] : 960;
+}
+
+int ScreenPainter::gridRowHeight(const Control& grid) {
+  const double line = QFontMetricsF(paintFont(grid)).height() + 4 * Px;
+  return std::max(240, int(std::ceil(line / Px)) * TwipsPerPixel);
+}
+
+int ScreenPainter::tabStripHeight(const Control& tabs) {
+  return snapTwips(tabs.tabHeight() > 0 ? tabs.tabHeight() : 300);
+}
+
+int ScreenPainter::tabAt(const Control& tabs, QPoint point) {
+  const int count = int(tabs.items().size());
+  const QRect r = rectOf(tabs);
+  if (count == 0 || point.y() < 0 || point.y() >= tabStripHeight(tabs) || point.x() < 0 ||
+      point.x() >= r.width())
+    return -1;
+  const int width = std::max(1, snapTwips(r.width() / count));
+  return std::min(count - 1, point.x() / width);
+}
+
+bool ScreenPainter::shown(const Control& c) {
+  if (!c.visible()) return false;
+  const Control* box = c.container();
+  return c.tabPage() < 0 || !box || box->type() != ControlType::TabControl ||
+         box->currentTab() == c.tabPage();
+}
+
+QRect ScreenPainter::rectOf(const Control& c) {
+  if (c.type() == ControlType::Line) {
+    const int x1 = snapTwips(c.x1()), x2 = snapTwips(c.x2());
+    const int y1 = snapTwips(c.y1()), y2 = snapTwips(c.y2());
+    const int pen = std::max(1, c.borderWidth()) * TwipsPerPixel;
+    return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                 QPoint(std::max(x1, x2) + pen - 1, std::max(y1, y2) + pen - 1));
+  }
+  const int x = snapTwips(c.left()), y = snapTwips(c.top());
+  return QRect(x, y, snapTwips(c.left() + c.width()) - x, snapTwips(c.top() + c.height()) - y);
+}
+
+Control* ScreenPainter::graphicalAt(const Control* container, QPoint point) const {
+  const std::vector<Control*> kids = screen_.children(container);
+  for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
+    Control* c = *it;
+    if (c->type() != ControlType::Label && c->type() != ControlType::Image) continue;
+    if (!shown(*c) || !c->enabled()) continue;
+    if (rectOf(*c).contains(point)) return c;
+  }
+  return nullptr;
+}
+
+void ScreenPainter::paintScreen(QPainter& p) const {
+  p.fillRect(QRectF(0, 0, screen_.scaleWidth(), screen_.scaleHeight()), qtColor(screen_.backColor()));
+  paintChildren(p, nullptr);
+}
+
+void ScreenPainter::paintChildren(QPainter& p, const Control* container) const {
+  paintGraphical(p, container);
+  if (!options_.windowedControls) return;
+  for (Control* c : screen_.children(container))
+    if (!c->isGraphical()) paintControl(p, *c);
+}
+
+void ScreenPainter::paintGraphical(QPainter& p, const Control* container, const QRectF& area) const {
+  for (Control* c : screen_.children(container)) {
+    if (!c->isGraphical() || !shown(*c)) continue;
+    if (!area.isNull() && !area.intersects(rectOf(*c))) continue;
+    paintControl(p, *c);
+  }
+}
+
+void ScreenPainter::paintControl(QPainter& p, const Control& c) const {
+  if (!shown(c)) return;
+  switch (c.type()) {
+    case ControlType::Label: paintLabel(p, c); return;
+    case ControlType::Shape: paintShape(p, c); return;
+    case ControlType::Line: paintLine(p, c); return;
+    case ControlType::Image: paintImage(p, c); return;
+    default: break;
+  }
+  const QRect r = rectOf(c);
+  if (r.isEmpty()) return;
+  p.save();
+  paintFace(p, c, r);
+  if (isContainer(c)) {
+    // Children show only inside the container's border.
+    const QPoint offset = clientOffset(c);
+    p.setClipRect(r.adjusted(offset.x(), offset.y(), -offset.x(), -offset.y()), Qt::IntersectClip);
+    p.translate(r.topLeft() + offset);
+    paintChildren(p, &c);
+  }
+  p.restore();
+}
+
+void ScreenPainter::paintFace(QPainter& p, const Control& c, const QRectF& r) const {
+  switch (c.type()) {
+    case ControlType::TextBox:
+      paintTextBox(p, c, r, options_.whiteEditColors);
+      return;
+    case ControlType::CommandButton:
+      p.fillRect(r, c.graphicalStyle() ? qtColor(c.backColor()) : sys(SysButtonFace));
+      raised(p, r);
+      paintButtonContent(p, c, inset(r, 2 * Px));
+      return;
+    case ControlType::CheckBox: paintCheckBox(p, c, r); return;
+    case ControlType::OptionButton: paintOptionButton(p, c, r); return;
+    case ControlType::ComboBox: paintComboBox(p, c, r); return;
+    case ControlType::Frame: paintFrame(p, c, r); return;
+    case ControlType::PictureBox: paintPictureBox(p, c, r); return;
+    case ControlType::TabControl: paintTabControl(p, c, r); return;
+    case ControlType::Grid: paintGrid(p, c, r); return;
+    default: return;
+  }
+}
+
+void ScreenPainter::paintButtonContent(QPainter& p, const Control& c, const QRectF& rect) const {
+  const QFont f = paintFont(c);
+  const QColor color = textColor(c);
+  const QRectF area = rect.adjusted(Px, Px, -Px, -Px);
+  const QString caption = shownText(c.caption());
+  const QImage image = c.graphicalStyle() ? loadPicture(c.picture()) : QImage();
+  if (image.isNull()) {
+    drawText(p, area, Qt::AlignCenter | Qt::TextWordWrap, caption, f, color);
+    return;
+  }
+  // The picture centred above the caption, which sits at the bottom.
+  p.setFont(f);
+  const double textHeight =
+      caption.isEmpty() ? 0 : p.boundingRect(area, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, caption).height();
+  const double textTop = area.bottom() - textHeight;
+  const QRectF picArea(area.left(), area.top(), area.width(), std::max(0.0, textTop - area.top()));
+  QSizeF size(image.width() * Px, image.height() * Px);
+  if (size.width() > picArea.width() || size.height() > picArea.height())
+    size.scale(picArea.size(), Qt::KeepAspectRatio);
+  const QRectF target(picArea.left() + std::round((picArea.width() - size.width()) / 2 / Px) * Px,
+                      picArea.top() + std::round((picArea.height() - size.height()) / 2 / Px) * Px,
+                      size.width(), size.height());
+  p.save();
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  if (!c.effectivelyEnabled()) p.setOpacity(0.4);
+  p.drawImage(target, image);
+  p.restore();
+  drawText(p, QRectF(area.left(), textTop, area.width(), textHeight + Px),
+           Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption, f, color);
+}
+
+void ScreenPainter::paintLabel(QPainter& p, const Control& c) const {
+  const QRectF r = rectOf(c);
+  if (r.isEmpty()) return;
+  if (c.backStyle() != 0) p.fillRect(r, qtColor(c.backColor()));
+  const bool border = c.borderStyle() != 0;
+  if (border) edge(p, r, sys(SysWindowFrame), sys(SysWindowFrame));
+  // Labels wrap their caption at word boundaries whenever it is wider than
+  // they are. A label that sizes itself to its caption is never cut: with
+  // other font metrics its caption may need a little more room than laid out.
+  const bool grows = c.autoSize();
+  const int flags = horizontalFlag(c.alignment()) | Qt::AlignTop |
+                    (grows && !c.wordWrap() ? 0 : int(Qt::TextWordWrap)) |
+                    (grows ? int(Qt::TextDontClip) : 0);
+  drawText(p, border ? inset(r, Px) : r, flags, shownText(c.caption()), paintFont(c), textColor(c));
+}
+
+void ScreenPainter::paintShape(QPainter& p, const Control& c) const {
+  QRectF r = rectOf(c);
+  if (r.isEmpty()) return;
+  const int kind = c.shape();
+  if (kind == 1 || kind == 3 || kind == 5) {  // square shapes: the largest square, centred
+    const double side = std::min(r.width(), r.height());
+    r = QRectF(r.left() + std::floor((r.width() - side) / 2 / Px) * Px,
+               r.top() + std::floor((r.height() - side) / 2 / Px) * Px, side, side);
+  }
+  const bool oval = kind == 2 || kind == 3;
+  const bool rounded = kind == 4 || kind == 5;
+  const double radius = std::floor(std::min(r.width(), r.height()) / 6 / Px) * Px;
+  const double pen = c.borderStyle() == 0 ? 0 : std::max(1, c.borderWidth()) * Px;
+  QPainterPath outline;
+  const QRectF body = inset(r, pen / 2);
+  if (oval) outline.addEllipse(body);
+  else if (rounded) outline.addRoundedRect(body, radius, radius);
+  else outline.addRect(body);
+
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing, oval || rounded);
+  if (c.backStyle() != 0) p.fillPath(outline, qtColor(c.backColor()));
+  const Qt::BrushStyle fill = hatch(c.fillStyle());
+  if (fill != Qt::NoBrush) p.fillPath(outline, QBrush(qtColor(c.fillColor()), fill));
+  if (pen > 0) {
+    const QColor color = qtColor(c.borderColor());
+    const Qt::PenStyle style = penStyle(c.borderStyle());
+    if (!oval && !rounded && style == Qt::SolidLine) {
+      // Solid rectangles as filled edges: exactly on the pixel grid.
+      p.fillRect(QRectF(r.left(), r.top(), r.width(), pen), color);
+      p.fillRect(QRectF(r.left(), r.bottom() - pen, r.width(), pen), color);
+      p.fillRect(QRectF(r.left(), r.top(), pen, r.height()), color);
+      p.fillRect(QRectF(r.right() - pen, r.top(), pen, r.height()), color);
+    } else {
+      QPen outlinePen(color, pen, style, Qt::FlatCap, Qt::MiterJoin);
+      p.strokePath(outline, outlinePen);
+    }
+  }
+  p.restore();
+}
+
+void ScreenPainter::paintLine(QPainter& p, const Control& c) const {
+  if (c.borderStyle() == 0) return;
+  const int x1 = snapTwips(c.x1()), x2 = snapTwips(c.x2());
+  const int y1 = snapTwips(c.y1()), y2 = snapTwips(c.y2());
+  if (x1 == x2 && y1 == y2) return;
+  const int width = std::max(1, c.borderWidth());
+  const double pen = width * Px;
+  // Wide pens are centred on the line, as the desktop draws them.
+  const double shift = ((width - 1) / 2) * Px;
+  const QColor color = qtColor(c.borderColor());
+  const Qt::PenStyle style = penStyle(c.borderStyle());
+  // The end point itself is not drawn.
+  if (style == Qt::SolidLine && y1 == y2) {
+    p.fillRect(QRectF(std::min(x1, x2), y1 - shift, std::abs(x2 - x1), pen), color);
+    return;
+  }
+  if (style == Qt::SolidLine && x1 == x2) {
+    p.fillRect(QRectF(x1 - shift, std::min(y1, y2), pen, std::abs(y2 - y1)), color);
+    return;
+  }
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing, x1 != x2 && y1 != y2);
+  p.setPen(QPen(color, pen, style, Qt::FlatCap));
+  const QPointF centre(pen / 2 - shift, pen / 2 - shift);
+  p.drawLine(QPointF(x1, y1) + centre, QPointF(x2, y2) + centre);
+  p.restore();
+}
+
+void ScreenPainter::paintImage(QPainter& p, const Control& c) const {
+  const QImage image = loadPicture(c.picture());
+  if (image.isNull()) return;
+  const QRectF r = rectOf(c);
+  p.save();
+  if (c.stretch()) {
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(r, image);
+  } else {
+    p.drawImage(QRectF(r.topLeft(), QSizeF(image.width() * Px, image.height() * Px)), image);
+  }
+  p.restore();
+}
+
+QImage renderScreen(const Screen& screen, PaintOptions options) {
+  const QSize size(twipsToPixels(screen.scaleWidth()), twipsToPixels(screen.scaleHeight()));
+  if (size.isEmpty()) return {};
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(qtColor(screen.backColor()));
+  QPainter p(&image);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
+  ScreenPainter(screen, options).paintScreen(p);
+  return image;
+}
+
+}  // namespace qv

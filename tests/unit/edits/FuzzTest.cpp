@@ -1,0 +1,146 @@
+// Random texts of every kind, as pasting can put them into a field: no edit
+// may crash or hang, leave a "·" in the field or a character a form file
+// cannot hold; and a text an edit accepted passes again unchanged.
+#include "EditFixture.h"
+
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include "platform/TextFile.h"
+
+namespace edits {
+namespace {
+
+constexpr int kInputs = 200000;
+constexpr int kHugeLength = 1 << 20;
+constexpr int kHugeEveryBlock = 4000;  // every kind gets a 1 MB text at each such block of kinds
+constexpr unsigned kSeed = 20250310;
+
+const char* const kTags[] = {"MONEY", "SMONEY", "-MONEY", "AMONEY", "TIN", "EIN", "DATE", "Date",
+                             "DATEX", "YEAR", "TAXYEAR", "VERIFICATION", "%", "#.#", "#", "TPNAME",
+                             "PHONE", "ISSUER", "COMPUTED", "CheckBox", "K1HELP\u00B7K1-1065-Box11", ""};
+constexpr int kKinds = int(std::size(kTags));
+
+// The characters the edits look at, so that random texts reach their deeper steps.
+const QString kTelling = QStringLiteral("0123456789012345678901234567890/-$,.()XxU \u00B7\r\n");
+
+class Texts {
+ public:
+  explicit Texts(unsigned seed) : rng_(seed) {}
+
+  int length() {
+    const int r = pick(100);
+    return r < 50 ? pick(21) : r < 85 ? pick(101) : pick(2001);
+  }
+
+  QString text(int length) {
+    QString s;
+    s.reserve(length + 1);
+    const bool telling = pick(4) != 0;  // most texts mostly of telling characters
+    while (s.size() < length) {
+      const int r = pick(100);
+      if (telling && r < 80) {
+        s += kTelling[pick(int(kTelling.size()))];
+      } else if (r < 88) {
+        s += QChar(char16_t(0x20 + pick(0xE0)));  // ASCII and Latin-1, "·" among them
+      } else if (r < 91) {
+        s += QChar(char16_t(0xD800 + pick(0x800)));  // a lone surrogate, high or low
+      } else if (r < 94) {
+        const char32_t cp = 0x10000 + pick(0xFFFFF);
+        s += QString::fromUcs4(&cp, 1);  // a pair
+      } else if (r < 97) {
+        s += QChar(char16_t(pick(0x20)));  // control characters, NUL included
+      } else {
+        s += QChar(char16_t(0x100 + pick(0xD700)));  // the rest of the basic plane
+      }
+    }
+    return s;
+  }
+
+ private:
+  int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+  std::mt19937 rng_;
+};
+
+bool inCodePage(const QString& s) { return qv::decodeWin1252(qv::encodeWin1252(s)) == s; }
+
+class FuzzEdits : public EditTest {
+ protected:
+  void SetUp() override {
+    EditTest::SetUp();
+    screen->validates = false;
+  }
+
+  // Edits `input` as a field of kind `tag`; what went wrong, or "".
+  std::string violation(const char* tag, const QString& input) {
+    Control& f = field();
+    f.setTag(QString::fromUtf8(tag));
+    f.setText(input);
+    const bool ok = qv::EditCtl(f);
+    const QString once = f.text();
+    ++edited;
+    if (once.contains(QChar(0x00B7))) return std::string("a separator is left, kind ") + tag;
+    if (!inCodePage(once)) return std::string("not Windows-1252, kind ") + tag;
+    if (!ok) return {};
+    ++accepted;
+    if (!qv::EditCtl(f) || f.text() != once)
+      return std::string("an accepted text changes on the next edit, kind ") + tag + ": " +
+             once.left(100).toStdString() + " -> " + f.text().left(100).toStdString();
+    return {};
+  }
+
+  int edited = 0, accepted = 0;
+};
+
+double secondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+TEST_F(FuzzEdits, RandomTextsOfEveryKind) {
+  Texts texts(kSeed);
+  const auto start = std::chrono::steady_clock::now();
+  int huge = 0;
+  for (int i = 0; i < kInputs; ++i) {
+    const bool hugeText = (i / kKinds) % kHugeEveryBlock == 0;
+    huge += hugeText;
+    const QString input = texts.text(hugeText ? kHugeLength : texts.length());
+    const std::string fault = violation(kTags[i % kKinds], input);
+    if (!fault.empty()) {
+      ADD_FAILURE() << "input " << i << ": " << fault;
+      break;
+    }
+  }
+  const double seconds = secondsSince(start);
+  std::printf("[ fuzz     ] %d inputs (%d of 1 MB), %d accepted, %.1f s\n", edited, huge, accepted, seconds);
+  RecordProperty("inputs", edited);
+  EXPECT_EQ(edited, kInputs);
+  EXPECT_LT(seconds, 60.0);  // a hang shows here, not as a stuck run
+}
+
+// The longest roads through each edit: a megabyte of what it reads furthest.
+TEST_F(FuzzEdits, MegabyteTextsOfEveryKind) {
+  const QString shapes[] = {
+      QString(kHugeLength, u'9'),                                   // a number beyond every range
+      QStringLiteral("1.") + QString(kHugeLength, u'5'),            // endless decimals
+      QString(kHugeLength / 2, u'1') + QStringLiteral("/5/2024"),   // an endless month
+      QStringLiteral("\r\n").repeated(kHugeLength / 2),             // only line breaks
+      QString(kHugeLength, u' '),                                   // only blanks
+      QString(kHugeLength, QChar(0x00B7)),                          // only separators
+      QStringLiteral("JOHN  SMITH JR ").repeated(kHugeLength / 15),  // one endless name line
+      QString(kHugeLength, QChar(0xD800)),                          // lone surrogates
+  };
+  const auto start = std::chrono::steady_clock::now();
+  for (const QString& shape : shapes)
+    for (const char* tag : kTags) {
+      const std::string fault = violation(tag, shape);
+      ASSERT_TRUE(fault.empty()) << fault;
+    }
+  const double seconds = secondsSince(start);
+  std::printf("[ fuzz     ] %d texts of 1 MB, %.1f s\n", edited, seconds);
+  EXPECT_LT(seconds, 30.0);
+}
+
+}  // namespace
+}  // namespace edits
