@@ -92,7 +92,7 @@ void applyAppearance(QWidget* w, const Control& c) {
     e->setFrame(c.borderStyle() != 0);
     e->setAlignment(alignmentOf(c) | Qt::AlignVCenter);
   } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
-    t->setFrameStyle(c.borderStyle() != 0 ? QFrame::StyledPanel | QFrame::Sunken : QFrame::NoFrame);
+    t->setFrameStyle(c.borderStyle() != 0 ? QFrame::WinPanel | QFrame::Sunken : QFrame::NoFrame);
     QTextOption option = t->document()->defaultTextOption();
     option.setAlignment(alignmentOf(c));
     t->document()->setDefaultTextOption(option);

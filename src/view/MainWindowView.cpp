@@ -77,8 +77,10 @@ void MainWindowView::applyScreen() {
   const QRect geometry(screen_.left(), screen_.top(), screen_.width(), screen_.height());
   if (geometry != applied_) {
     applied_ = geometry;
+    // The inside is the screen's scale size; the menu bar comes on top of it.
     move(twipsToPixels(screen_.left()), twipsToPixels(screen_.top()));
-    resize(twipsToPixels(screen_.scaleWidth()), twipsToPixels(screen_.scaleHeight()));
+    resize(twipsToPixels(screen_.scaleWidth()),
+           twipsToPixels(screen_.scaleHeight()) + menuBar()->sizeHint().height());
   }
   refreshMenus();
 }

@@ -142,7 +142,9 @@ void QtHost::showScreen(Screen& screen) {
     mainWindow_->show();
     return;
   }
-  if (mainWindow_) {
+  // Document screens live in the main window; any other screen shown without
+  // waiting is a window of its own above it.
+  if (mainWindow_ && screen.isChild()) {
     mainWindow_->showChild(screen);
     return;
   }
@@ -155,6 +157,7 @@ void QtHost::showScreen(Screen& screen) {
     return;
   }
   auto* view = new ScreenView(screen);
+  if (mainWindow_) view->setParent(mainWindow_.data(), Qt::Window);
   view->setAttribute(Qt::WA_DeleteOnClose);
   auto* binding = new ScreenWindowBinding(view, view, ScreenWindowBinding::Kind::TopLevel);
   windows_.insert(&screen, view);

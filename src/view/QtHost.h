@@ -1,6 +1,6 @@
 #pragma once
-// The desktop host: modal screens as dialogs, other screens in the main
-// window, the standard message box, file dialogs, the system's printers plus
+// The desktop host: modal screens as dialogs, document screens in the main
+// window (other screens in windows of their own), the standard message box, file dialogs, the system's printers plus
 // a PDF printer, the clipboard and the desktop's document opener.
 #include <QHash>
 #include <QPointer>
@@ -21,7 +21,7 @@ class QtHost : public Host {
   QtHost();
   ~QtHost() override;
 
-  // Screens shown before this is set get windows of their own.
+  // Document screens shown before this is set get windows of their own.
   void setMainWindow(MainWindowView* window);
   MainWindowView* mainWindow() const { return mainWindow_.data(); }
   // Where the PDF printer writes (a host folder; made when missing). By
@@ -50,7 +50,7 @@ class QtHost : public Host {
 
   QPointer<MainWindowView> mainWindow_;
   QString pdfFolder_;
-  QHash<const Screen*, QPointer<ScreenView>> windows_;  // screens shown before the main window
+  QHash<const Screen*, QPointer<ScreenView>> windows_;  // screens in windows of their own
 };
 
 // "Description\0pattern\0..." as the desktop's file dialogs take it, in Qt's

@@ -5,6 +5,7 @@
 // scripted host answers the notices.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>

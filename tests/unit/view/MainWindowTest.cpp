@@ -19,7 +19,7 @@ namespace {
 
 using test::RecordingScreen;
 
-const QByteArray kChild = R"({"screen": {"caption": "Child", "left": 1500, "top": 300, "width": 3240, "height": 2570},
+const QByteArray kChild = R"({"screen": {"caption": "Child", "left": 1500, "top": 300, "width": 3000, "height": 2000},
 "controls": [{"type": "TextBox", "name": "Text1", "index": 0, "left": 150, "top": 150, "width": 1500, "height": 330}]})";
 
 // Flattens the bar: "Control>Open File", separators as "Control>-".

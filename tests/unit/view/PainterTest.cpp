@@ -32,7 +32,7 @@ constexpr QRgb White = 0xFFFFFF, Red = 0xFF0000, Blue = 0x0000FF, Black = 0x0000
                Green = 0x00FF00, Face = 0xD4D0C8;
 
 // 3000 x 2000 twips inside: 200 x 133 pixels.
-const QByteArray kGraphical = R"({"screen": {"width": 3240, "height": 2570, "backColor": "&H00FFFFFF"},
+const QByteArray kGraphical = R"({"screen": {"width": 3000, "height": 2000, "backColor": "&H00FFFFFF"},
 "controls": [
 {"type": "Label", "name": "Back", "left": 150, "top": 300, "width": 600, "height": 450, "backColor": "&H000000FF"},
 {"type": "Shape", "name": "Box", "left": 1500, "top": 150, "width": 900, "height": 600, "borderColor": "&H00FF0000"},
@@ -64,7 +64,7 @@ TEST(RenderedScreen, GraphicalControlsLandOnTheirPixels) {
   });
 }
 
-const QByteArray kWindowed = R"({"screen": {"width": 3240, "height": 2570, "backColor": "&H8000000F"},
+const QByteArray kWindowed = R"({"screen": {"width": 3000, "height": 2000, "backColor": "&H8000000F"},
 "controls": [
 {"type": "TextBox", "name": "Text1", "index": 0, "left": 150, "top": 150, "width": 1200, "height": 450, "backColor": "&H0000FF00"},
 {"type": "PictureBox", "name": "Pic", "left": 1500, "top": 150, "width": 1200, "height": 900, "backColor": "&H00FFFFFF"},

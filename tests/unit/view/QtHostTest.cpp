@@ -18,7 +18,7 @@ namespace {
 
 using test::RecordingScreen;
 
-const QByteArray kForm = R"({"screen": {"width": 3240, "height": 2570, "backColor": "&H00FFFFFF"},
+const QByteArray kForm = R"({"screen": {"width": 3000, "height": 2000, "backColor": "&H00FFFFFF"},
 "controls": [
 {"type": "Label", "name": "Title", "left": 150, "top": 150, "width": 1500, "height": 300, "caption": "Form W-2", "backColor": "&H000000FF"},
 {"type": "TextBox", "name": "Text1", "index": 0, "left": 150, "top": 600, "width": 1500, "height": 330, "backColor": "&H0000FF00"}
@@ -71,7 +71,7 @@ TEST(QtHost, FileFiltersInQtForm) {
 
 TEST(QtHost, ModalScreenRunsUntilItUnloads) {
   QtHost host;
-  RecordingScreen box(QStringLiteral("F9_MBX"), R"({"screen": {"caption": "Question", "width": 3240, "height": 2570, "fixedDialog": true},
+  RecordingScreen box(QStringLiteral("F9_MBX"), R"({"screen": {"caption": "Question", "width": 3000, "height": 2000, "fixedDialog": true},
 "controls": [{"type": "CommandButton", "name": "cmd1", "left": 150, "top": 150, "width": 1200, "height": 450, "caption": "OK"}]})");
   box.refuseUnload = true;
   bool checked = false;

@@ -20,7 +20,7 @@ namespace {
 
 using test::RecordingScreen;
 
-const QByteArray kInput = R"({"screen": {"width": 4240, "height": 3070},
+const QByteArray kInput = R"({"screen": {"width": 4000, "height": 2500},
 "controls": [
 {"type": "TextBox", "name": "Text1", "index": 0, "left": 150, "top": 150, "width": 1500, "height": 330, "tabIndex": 1},
 {"type": "TextBox", "name": "Text1", "index": 1, "left": 150, "top": 600, "width": 1500, "height": 330, "tabIndex": 0},

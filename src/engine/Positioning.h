@@ -1,0 +1,16 @@
+#pragma once
+// One document screen at a time: showing, clearing and printing it, and the
+// small services around them.
+#include <QString>
+
+namespace qv {
+
+class Screen;
+
+void Form_Position(Screen& screen);
+void Form_Clear();
+void Form_Print(Screen& screen);
+void Verify_INF_Entry(const QString& mode);
+QString GetFolderName(const QString& path);
+
+}  // namespace qv
