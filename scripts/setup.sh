@@ -5,8 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build libgtest-dev libbenchmark-dev qt6-base-dev
-          fonts-dejavu-core fonts-liberation fonts-liberation2 fonts-crosextra-carlito fonts-wine
-          xvfb xauth poppler-utils)
+          fonts-dejavu-core fonts-liberation fonts-liberation2 fonts-crosextra-carlito fonts-inconsolata
+          fonts-wine xvfb xauth poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

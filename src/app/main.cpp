@@ -12,6 +12,14 @@
 #include "view/MainWindowView.h"
 #include "view/QtHost.h"
 
+namespace {
+// The desktop host; its PDF printer writes where the program keeps its form files.
+class DesktopHost final : public qv::QtHost {
+ public:
+  void setDocumentFolder(const QString& hostFolder) override { setPdfFolder(hostFolder); }
+};
+}  // namespace
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   qv::installFonts();
@@ -22,7 +30,7 @@ int main(int argc, char** argv) {
   const QString commandLine = QCoreApplication::arguments().mid(1).join(u' ');
 
   qv::SingleInstance instance(exeName.toLower() + u'-' + qv::env::userName().toUpper());
-  qv::QtHost host;
+  DesktopHost host;
   qv::setHost(&host);
 
   qv::F0_MDI& mdi = qv::mainWindow();

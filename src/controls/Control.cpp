@@ -65,7 +65,7 @@ Control::Control(ControlType type, QString name, int index)
     case ControlType::Image:
       break;
   }
-  if (type_ == ControlType::PictureBox) borderStyle_ = 1;
+  if (type_ == ControlType::PictureBox || type_ == ControlType::Frame) borderStyle_ = 1;
 }
 
 QString Control::displayName() const {

@@ -4,6 +4,7 @@
 
 #include "controls/Screen.h"
 #include "engine/FormReset.h"
+#include "engine/SocialSecurity.h"
 #include "engine/TaxYear.h"
 #include "frame/ErrorTrap.h"
 #include "frame/ProgramState.h"
@@ -67,8 +68,10 @@ void Form_Init(Screen& screen) {
     state().CurrentForm = &screen;
     Form_Init_Info();
     if (sameText(screen.name(), QLatin1String("F1_Configure"))) {
-      // The Social Security and Medicare values and their two captions are
-      // loaded here once the settings module exists.
+      // The configuration screen shows the year's Social Security and
+      // Medicare values, and two captions name the Medicare threshold.
+      SS_MC_Load();
+      SS_MC_Threshold_Captions(screen);
     }
     Form_Init_Reset();
     Form_Init_Captions();

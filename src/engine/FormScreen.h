@@ -14,6 +14,9 @@ class FormScreen : public Screen {
   // Redoes what the screen computes from the tax year; a tax-year change
   // calls it on the screens that depend on the year.
   virtual void yearChanged() {}
+  // A computation of the screen found an error that must be corrected before
+  // the screen is saved, printed or copied (the SSA-1099 and RRB-1099 flags).
+  virtual bool computationError() const { return false; }
 
   // Text1(index); a missing index is error 340.
   Control& field(int index) const { return ctl(QStringLiteral("Text1"), index); }

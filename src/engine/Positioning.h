@@ -13,4 +13,8 @@ void Form_Print(Screen& screen);
 void Verify_INF_Entry(const QString& mode);
 QString GetFolderName(const QString& path);
 
+// Prints go to the desktop's default printer again until one finds the
+// chosen printer installed (a new run).
+void resetCurrentPrinter();
+
 }  // namespace qv

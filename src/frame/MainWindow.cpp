@@ -3,7 +3,16 @@
 #include <QFile>
 #include <cmath>
 
+#include "engine/FieldEdits.h"
+#include "engine/FieldKinds.h"
+#include "engine/FormInit.h"
+#include "engine/FormReset.h"
+#include "engine/FormScreen.h"
+#include "engine/Positioning.h"
+#include "engine/SocialSecurity.h"
+#include "engine/TaxYear.h"
 #include "frame/Common.h"
+#include "frame/Configure.h"
 #include "frame/ErrorLogger.h"
 #include "frame/ErrorTrap.h"
 #include "frame/Ini.h"
@@ -15,6 +24,8 @@
 #include "platform/Paths.h"
 #include "platform/SingleInstance.h"
 #include "platform/TextFile.h"
+#include "runtime/Text.h"
+#include "screens/Catalog.h"
 
 namespace qv {
 
@@ -74,6 +85,91 @@ void applyEdition(const Edition& e, QString& iconFile, const QString& versionMaj
   s.UserGuideFile.replace(QStringLiteral("<ver>"), versionMajor);
 }
 
+const QString kNoScreen = QStringLiteral("You must open an existing form or create a new form before continuing.");
+
+// The menu items that open a screen, and the screen each opens.
+struct ScreenItem {
+  const char* menu;
+  const char* screen;
+  bool setsCurrentForm = false;  // the screen is the current form before it is positioned
+};
+const ScreenItem kScreenItems[] = {
+    {"mnuControlConfigure", "F1_Configure"},
+    {"mnuIDFormsTP", "F5_TPInfo"},    {"mnuIDFormsDL", "F3_DL"},
+    {"mnuIDFormsSSITIN", "F2_SS_ITIN"}, {"mnuIDFormsCHK", "F4_CHK"},
+    {"mnuW2", "TF_W2"},               {"mnuW2G", "TF_W2G"},
+    {"mnu1099A", "TF_1099A", true},   {"mnu1099B", "TF_1099B"},
+    {"mnu1099C", "TF_1099C"},         {"mnu1099Div", "TF_1099DIV"},
+    {"mnu1099G", "TF_1099G"},         {"mnu1099Int", "TF_1099INT"},
+    {"mnu1099K", "TF_1099K"},         {"mnu1099LTC", "TF_1099LTC"},
+    {"mnu1099Misc", "TF_1099MISC"},   {"mnu1099NEC", "TF_1099NEC"},
+    {"mnu1099Q", "TF_1099Q"},         {"mnu1099R", "TF_1099R"},
+    {"mnu1099SA", "TF_1099SA"},       {"mnu1098", "TF_1098"},
+    {"mnu1098E", "TF_1098E"},         {"mnu1098T", "TF_1098T"},
+    {"mnuSSA1099", "TF_SSA1099"},     {"mnuRRB1099", "TF_RRB1099"},
+    {"mnuCSA7", "TF_CSA1099R"},       {"mnuCSA4", "TF_CSF1099R"},
+    {"mnuK11041", "TF_K11041"},       {"mnuK11065", "TF_K11065"},
+    {"mnuK11120S", "TF_K11120S"},     {"mnu1095A", "TF_1095A"},
+    {"mnu1095B", "TF_1095B"},         {"mnu1095C", "TF_1095C"},
+};
+
+// The single instance of a screen; nullptr for one the program does not have.
+Screen* screenFor(const QString& name) {
+  if (sameText(name, QLatin1String("F1_Configure"))) return &configureScreen();
+  return screenNamed(name);
+}
+
+// The screens whose computations can block saving, printing and copying.
+struct ComputationCheck {
+  const char* shortId;
+  const char* message;
+};
+const ComputationCheck kComputationChecks[] = {
+    {"SSA1099", "Error On SSA1099 Form, Correct Before Saving, Printing or Clipping"},
+    {"RRB1099", "Error On RRB1099 Form, Correct Before Saving, Printing or Clipping"},
+};
+
+bool hasComputationError(const Screen& screen) {
+  const auto* form = dynamic_cast<const FormScreen*>(&screen);
+  return form && form->computationError();
+}
+
+// The button row's error trap, one statement at a time. With "error" on the
+// command line the report names the pressed button; error 343 passes over
+// the failing statement; any other error ends the command by the program's
+// convention.
+class ButtonTrap {
+ public:
+  explicit ButtonTrap(const QString& caption) : caption_(caption) {}
+
+  // Runs one statement; false when an error ended the command.
+  template <class Statement>
+  bool operator()(Statement&& statement) {
+    try {
+      statement();
+      return true;
+    } catch (const ProgramError& e) {
+      return goOn(e);
+    } catch (const std::exception& e) {
+      return goOn(asProgramError(e));
+    }
+  }
+
+ private:
+  bool goOn(const ProgramError& e) const {
+    const QString name = QStringLiteral("F0_MDI:cmdBtn_Click");
+    if (state().CommandLine.contains(QLatin1String("error"), Qt::CaseInsensitive)) {
+      Error_Logger(name + QStringLiteral(" - Button Pressed = ") + caption_, e.number, e.description);
+      return false;
+    }
+    if (e.number == err::NotAnArray) return true;
+    trapReport(name, e);
+    return false;
+  }
+
+  QString caption_;
+};
+
 }  // namespace
 
 F0_MDI& mainWindow() {
@@ -81,12 +177,22 @@ F0_MDI& mainWindow() {
   return w;
 }
 
-void F0_MDI::onLoad() { MDIForm_Load(); }
+void F0_MDI::onLoad() {
+  enableScreenItems();
+  MDIForm_Load();
+}
+
+void F0_MDI::enableScreenItems() {
+  for (const ScreenItem& item : kScreenItems)
+    if (Menu* m = findMenu(QLatin1String(item.menu))) m->enabled = screenFor(QLatin1String(item.screen)) != nullptr;
+  if (observer()) observer()->screenChanged(*this);
+}
 
 void F0_MDI::MDIForm_Load() {
   ProgramState& s = state();
   trap(QStringLiteral("F0_MDI:FormLoad"), [&] {
     s.CurrentForm = this;
+    resetCurrentPrinter();
 
     if (s.Instance && !s.Instance->acquire()) {
       Show_MBX(QStringLiteral("F0_MDI:FormLoad"), 800,
@@ -123,7 +229,12 @@ void F0_MDI::MDIForm_Load() {
       }
     }
 
-    // The configuration screen comes first once it exists.
+    F1_Configure& configure = configureScreen();
+    configure.load();
+    host().showScreen(configure);
+    clock::pause(250);
+    Form_Position(configure);
+    clock::pause(250);
 
     s.StartingUp = false;
     for (int r = 0; r < 9; ++r)
@@ -160,6 +271,8 @@ void F0_MDI::MDI_Setup() {
 
     if (!FormsFolder.isEmpty() && !paths::exists(FormsFolder) && !paths::makeFolder(FormsFolder))
       raiseError(err::PathNotFound, QStringLiteral("Path not found: ") + FormsFolder);
+    // The PDF printer writes beside the form files.
+    if (!FormsFolder.isEmpty()) host().setDocumentFolder(paths::toHost(FormsFolder));
 
     if (Menu* guide = findMenu(QStringLiteral("mnuControlGuide"))) {
       guide->enabled = paths::fileExists(s.UserGuideFile);
@@ -281,24 +394,70 @@ void F0_MDI::onClick(Control& c) {
 }
 
 void F0_MDI::cmdBtn_Click(int index) {
+  ProgramState& s = state();
   const QString caption = ctl(QStringLiteral("cmdBtn"), index).caption();
   const QString command = caption.toUpper();
-  try {
-    if (command == u"QUIT") {
-      Show_Taskbar();
-      MDI_Quit();
+  ButtonTrap step(caption);
+
+  if (command == u"QUIT") {
+    if (step(Show_Taskbar)) step([&] { MDI_Quit(); });
+    return;
+  }
+  if (command == u"OPEN") return;
+  if (command == u"CONFIGURE") {
+    s.CurrentFile.clear();
+    if (!step([&] { Form_Position(configureScreen()); })) return;
+  }
+
+  Screen* active = nullptr;
+  if (!step([&] {
+        active = activeChild();
+        if (!active) raiseError(800, kNoScreen, QStringLiteral("F0_MDI:cmdBtn_Click"));
+      }))
+    return;
+  const QString id = s.FormInfo[11];
+
+  if (command == u"LOAD TP 1" || command == u"LOAD TP 2") {
+    if (id == u"CONFIGURE" || id == u"TPINFO") return;
+  } else if (command == u"CLEAR") {
+    if (id == u"CONFIGURE") return;
+    if (!step(Form_Clear)) return;
+    if (!step([&] { active->ctl(QStringLiteral("Text1"), 0).SetFocus(); })) return;
+  } else if (command == u"CLOSE") {
+    s.CurrentFile.clear();
+    step([&] { active->unload(); });
+    return;
+  } else if (command == u"CHANGE TAX YR") {
+    if (!step([&] { Year_Change(*active); })) return;
+  }
+
+  for (const ComputationCheck& check : kComputationChecks) {
+    if (id == QLatin1String(check.shortId) && hasComputationError(*active)) {
+      step([&] {
+        Show_MBX(QStringLiteral("F0_MDI:cmdBtn_Click"), 801, QLatin1String(check.message), QStringLiteral("OK"), false,
+                 {}, {}, {}, 1);
+      });
       return;
     }
-    if (command == u"OPEN") return;  // form files come with their own screens
-    if (!activeChild())
-      raiseError(800, QStringLiteral("You must open an existing form or create a new form before continuing."),
-                 QStringLiteral("F0_MDI:cmdBtn_Click"));
-  } catch (const ProgramError& e) {
-    if (state().CommandLine.contains(QLatin1String("error"), Qt::CaseInsensitive)) {
-      Error_Logger(QStringLiteral("F0_MDI:cmdBtn_Click - Button Pressed = ") + caption, e.number, e.description);
+  }
+
+  if (command == u"SAVE") {
+    const std::vector<Control*> fields = active->controls();
+    for (Control* c : fields) {
+      if (c->type() != ControlType::TextBox) continue;
+      bool passed = false;
+      if (!step([&] { passed = EditCtl(*c); }) || !passed) return;
+    }
+    if (id == u"CONFIGURE") step(SS_MC_Save);
+  } else if (command == u"PRINT") {
+    if (!step([&] { Form_Print(*active); })) return;
+    if (!step(Form_Init_Reset)) return;
+    if (id == u"CONFIGURE") {
+      step([&] { active->ctl(QStringLiteral("cbxPrinters")).SetFocus(); });
       return;
     }
-    trapReport(QStringLiteral("F0_MDI:cmdBtn_Click"), e);
+    if (!step([&] { Control_Setup(active->ctl(QStringLiteral("Text1"), 0), false); })) return;
+    step([&] { active->ctl(QStringLiteral("Text1"), 0).SetFocus(); });
   }
 }
 
@@ -310,8 +469,62 @@ void F0_MDI::picLegends_Click() {
 }
 
 void F0_MDI::onMenu(Menu& m) {
-  if (m.name == u"mnuControlQuit") MDI_Quit();
-  else if (m.name == u"mnuControlGuide") mnuControlGuide_Click();
+  ProgramState& s = state();
+  for (const ScreenItem& item : kScreenItems) {
+    if (!sameText(m.name, QLatin1String(item.menu))) continue;
+    Screen* screen = screenFor(QLatin1String(item.screen));
+    if (!screen) return;
+    s.CurrentFile.clear();
+    if (item.setsCurrentForm) s.CurrentForm = screen;
+    Form_Position(*screen);
+    return;
+  }
+  static const std::pair<const char*, void (F0_MDI::*)()> kCommands[] = {
+      {"mnuControlPrint", &F0_MDI::mnuControlPrint_Click}, {"mnuControlClear", &F0_MDI::mnuControlClear_Click},
+      {"mnuControlClose", &F0_MDI::mnuControlClose_Click}, {"mnuControlGuide", &F0_MDI::mnuControlGuide_Click},
+      {"mnuControlQuit", &F0_MDI::MDI_Quit},
+  };
+  for (const auto& [name, handler] : kCommands)
+    if (sameText(m.name, QLatin1String(name))) (this->*handler)();
+}
+
+namespace {
+// Print, Clear and Close Form need a screen, as the buttons do.
+void reportNoScreen(const char* handler) {
+  Error_Logger(QStringLiteral("F0_MDI:") + QLatin1String(handler), 800, kNoScreen);
+}
+}  // namespace
+
+void F0_MDI::mnuControlPrint_Click() {
+  Screen* active = activeChild();
+  if (!active) return reportNoScreen("mnuControlPrint_Click");
+  Form_Print(*active);
+  Form_Init_Reset();
+  if (sameText(active->name(), QLatin1String("F1_Configure"))) {
+    active->ctl(QStringLiteral("cbxPrinters")).SetFocus();
+    return;
+  }
+  Control& first = active->ctl(QStringLiteral("Text1"), 0);
+  first.setBackColor(0x00C0FFFF);
+  first.SetFocus();
+}
+
+void F0_MDI::mnuControlClear_Click() {
+  // The current form may be a screen closed since: nothing of it is left to clear.
+  Screen* form = state().CurrentForm;
+  if (!activeChild() || !form || !form->loaded()) return reportNoScreen("mnuControlClear_Click");
+  if (sameText(form->name(), QLatin1String("F1_Configure"))) {
+    form->ctl(QStringLiteral("txtSSRate")).SetFocus();
+    return;
+  }
+  Form_Clear();
+  form->ctl(QStringLiteral("Text1"), 0).SetFocus();
+}
+
+void F0_MDI::mnuControlClose_Click() {
+  Screen* active = activeChild();
+  if (!active) return reportNoScreen("mnuControlClose_Click");
+  active->unload();
 }
 
 void F0_MDI::mnuControlGuide_Click() {
@@ -329,7 +542,11 @@ void F0_MDI::mnuControlGuide_Click() {
 
 void F0_MDI::MDI_Quit() {
   ProgramState& s = state();
-  if (loadedScreens().size() > 1) s.Quitting = true;
+  if (loadedScreens().size() > 1) {
+    s.Quitting = true;
+    const Screen* active = activeChild();
+    if (active && sameText(active->name(), QLatin1String("F1_Configure"))) SS_MC_Check_Changes();
+  }
   host().quit(0);
 }
 

@@ -9,8 +9,9 @@ namespace qv {
 
 class F0_MDI : public Screen {
  public:
-  // The menu bar takes the top of the window (about 22 pixels).
-  F0_MDI() : Screen(QStringLiteral("F0_MDI")) { setFrame(0, 330); }
+  // The inside, where the screens are shown, is the window less the panel
+  // docked left (1815 twips) and the menu bar on top (about 22 pixels).
+  F0_MDI() : Screen(QStringLiteral("F0_MDI")) { setFrame(1815, 330); }
 
   // Start-up, run by the window's Load.
   void MDIForm_Load();
@@ -38,7 +39,12 @@ class F0_MDI : public Screen {
 
  private:
   void cmdBtn_Click(int index);
+  void mnuControlPrint_Click();
+  void mnuControlClear_Click();
+  void mnuControlClose_Click();
   void mnuControlGuide_Click();
+  // The menu items that open a screen: enabled when the program has it.
+  void enableScreenItems();
   void picLegends_Click();
   void testModeSetup();
   void installSettingsFiles();

@@ -39,6 +39,9 @@ class Host {
   virtual QStringList printers() = 0;
   // Paints the screen on the printer; false with a reason when it cannot.
   virtual bool printScreen(Screen& screen, const QString& printer, QString* error) = 0;
+  // Where printers that write files (the PDF printer) put them; a host
+  // without such a printer ignores it.
+  virtual void setDocumentFolder(const QString& hostFolder) { (void)hostFolder; }
 
   // Puts a picture of the screen (its client area, at its size in pixels) on the clipboard.
   virtual bool copyScreenPicture(Screen& screen) = 0;

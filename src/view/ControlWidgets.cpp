@@ -3,18 +3,18 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <QTableWidget>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>
 
+#include "view/AccessKeys.h"
 #include "view/Fonts.h"
 #include "view/ScreenPainter.h"
 #include "view/Units.h"
@@ -31,13 +31,6 @@ Qt::Alignment alignmentOf(const Control& c) {
     case Align::Center: return Qt::AlignHCenter;
     default: return Qt::AlignLeft;
   }
-}
-
-// Captions are shown as written: an "&" is an ampersand, not an access key.
-QString literal(const QString& caption) {
-  QString s = caption;
-  s.replace(u'&', QLatin1String("&&"));
-  return s;
 }
 
 // What a multi-line text edit holds: one character for each line break.
@@ -196,28 +189,12 @@ ButtonWidget::ButtonWidget(Control& c, const ScreenPainter& painter, QWidget* pa
 }
 
 void ButtonWidget::paintEvent(QPaintEvent*) {
-  QStylePainter p(this);
-  QStyleOptionButton option;
-  initStyleOption(&option);
-  option.text.clear();
-  option.icon = QIcon();
-  option.state &= ~QStyle::State_HasFocus;
-  p.drawControl(QStyle::CE_PushButtonBevel, option);
-  p.save();
+  // The classic bevel, as in pictures and on paper, rather than the style's.
+  QPainter p(this);
   p.setRenderHint(QPainter::TextAntialiasing);
   p.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
-  const int shift = isDown() ? TwipsPerPixel : 0;
-  painter_.paintButtonContent(
-      p, control_,
-      QRectF(2 * TwipsPerPixel + shift, 2 * TwipsPerPixel + shift, pixelsToTwips(width() - 4),
-             pixelsToTwips(height() - 4)));
-  p.restore();
-  if (hasFocus()) {
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = rect().adjusted(4, 4, -4, -4);
-    p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-  }
+  painter_.paintCommandButton(p, control_, QRectF(0, 0, pixelsToTwips(width()), pixelsToTwips(height())),
+                              ButtonState{isDown(), hasFocus()});
 }
 
 ContainerWidget::ContainerWidget(Control& c, const ScreenPainter& painter, QWidget* parent)
@@ -312,8 +289,12 @@ void updateControlWidget(QWidget* w, Control& c, Prop what) {
       w->update();
       return;
     case Prop::Caption:
-      if (auto* b = qobject_cast<QAbstractButton*>(w); b && !dynamic_cast<ButtonWidget*>(w))
-        b->setText(literal(c.caption()));
+      if (auto* b = qobject_cast<QAbstractButton*>(w); b && !dynamic_cast<ButtonWidget*>(w)) {
+        b->setText(qtMnemonicText(c.caption()));
+        // The access key underlines only: the model handles the keys, not
+        // the button's own shortcut.
+        b->setShortcut(QKeySequence());
+      }
       w->update();
       return;
     case Prop::Text:

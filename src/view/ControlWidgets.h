@@ -13,8 +13,8 @@ namespace qv {
 
 class ScreenPainter;
 
-// Command buttons: the style's bevel in the control's colour, then the
-// picture above the caption as on paper.
+// Command buttons: the classic bevel in the control's colour, then the
+// picture above the caption, drawn as on paper.
 class ButtonWidget : public QPushButton {
  public:
   ButtonWidget(Control& c, const ScreenPainter& painter, QWidget* parent);

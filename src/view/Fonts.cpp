@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace qv {
 
@@ -16,21 +17,25 @@ constexpr const char* kFallbackFamily = "DejaVu Sans";
 // twips rather than for display pixels.
 constexpr double kScaledPainterUnits = 4.0;
 
+// Stand-ins in order of preference: the first one installed is used.
 struct FontMapping {
   const char* programName;  // compared ignoring case
-  const char* family;
+  std::initializer_list<const char*> families;
 };
 
-constexpr FontMapping kMappings[] = {
-    {"Tahoma", "Tahoma"},
-    {"MS Sans Serif", "Tahoma"},
-    {"Arial", "Liberation Sans"},
-    {"ArialNarrow", "Liberation Sans Narrow"},
-    {"Arial Narrow", "Liberation Sans Narrow"},
-    {"Courier New", "Liberation Mono"},
-    {"Consolas", "Liberation Mono"},
-    {"Calibri", "Carlito"},
-    {"Times New Roman", "Liberation Serif"},
+const FontMapping kMappings[] = {
+    {"Tahoma", {"Tahoma"}},
+    {"MS Sans Serif", {"Tahoma"}},
+    {"Arial", {"Liberation Sans"}},
+    {"ArialNarrow", {"Liberation Sans Narrow"}},
+    {"Arial Narrow", {"Liberation Sans Narrow"}},
+    {"Courier New", {"Liberation Mono"}},
+    // Liberation Mono is a tenth wider than Consolas (0.60 em against 0.55)
+    // and makes captions wrap or lose letters; Inconsolata (0.50 em, lines
+    // as tall as Consolas') is a little narrower, so they fit.
+    {"Consolas", {"Inconsolata", "Liberation Mono"}},
+    {"Calibri", {"Carlito"}},
+    {"Times New Roman", {"Liberation Serif"}},
 };
 
 bool g_fontsInstalled = false;
@@ -57,15 +62,17 @@ QString fontFamilyFor(const QString& programFontName) {
   const QString key = programFontName.trimmed().toLower();
   auto& cache = familyCache();
   if (auto it = cache.constFind(key); it != cache.cend()) return *it;
-  QString family = QString::fromLatin1(kFallbackFamily);
-  for (const auto& m : kMappings)
-    if (key == QLatin1String(m.programName).toString().toLower()) {
-      family = QString::fromLatin1(m.family);
-      break;
-    }
   // A missing stand-in (no Tahoma files, say) uses the fallback instead of
   // whatever the font matcher would pick.
-  if (!QFontDatabase::hasFamily(family)) family = QString::fromLatin1(kFallbackFamily);
+  QString family = QString::fromLatin1(kFallbackFamily);
+  for (const auto& m : kMappings) {
+    if (key != QLatin1String(m.programName).toString().toLower()) continue;
+    const auto installed = std::find_if(m.families.begin(), m.families.end(), [](const char* f) {
+      return QFontDatabase::hasFamily(QString::fromLatin1(f));
+    });
+    if (installed != m.families.end()) family = QString::fromLatin1(*installed);
+    break;
+  }
   cache.insert(key, family);
   return family;
 }

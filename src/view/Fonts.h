@@ -1,6 +1,6 @@
 #pragma once
 // The fonts the screens name, mapped to installed fonts with the same metrics
-// so that captions fit as laid out.
+// (or, for Consolas, a little narrower) so that captions fit as laid out.
 #include <QFont>
 #include <QString>
 

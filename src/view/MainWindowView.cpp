@@ -77,9 +77,11 @@ void MainWindowView::applyScreen() {
   const QRect geometry(screen_.left(), screen_.top(), screen_.width(), screen_.height());
   if (geometry != applied_) {
     applied_ = geometry;
-    // The inside is the screen's scale size; the menu bar comes on top of it.
+    // The window is the screen's width; its height is the inside below the
+    // menu bar, with the bar on top. (The inside's width leaves out the panel
+    // docked left, which the window holds.)
     move(twipsToPixels(screen_.left()), twipsToPixels(screen_.top()));
-    resize(twipsToPixels(screen_.scaleWidth()),
+    resize(twipsToPixels(screen_.width()),
            twipsToPixels(screen_.scaleHeight()) + menuBar()->sizeHint().height());
   }
   refreshMenus();

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "view/AccessKeys.h"
 #include "view/Fonts.h"
 #include "view/Pictures.h"
 #include "view/Units.h"
@@ -52,6 +53,10 @@ QString shownText(const QString& s) {
   t.replace(u'\r', u'\n');
   return t;
 }
+
+// A caption with its access key underlined: draw it with kMnemonic.
+QString captionText(const Control& c) { return shownText(qtMnemonicText(c.caption())); }
+constexpr int kMnemonic = Qt::TextShowMnemonic;
 
 int horizontalFlag(Align a) {
   switch (a) {
@@ -133,7 +138,7 @@ void paintCheckBox(QPainter& p, const Control& c, const QRectF& r) {
   if (c.value() == 1) paintCheckMark(p, box, enabled ? QColor(Qt::black) : sys(SysGrayText));
   if (c.value() == 2) paintCheckMark(p, box, sys(SysGrayText));
   const QRectF text = r.adjusted(side + 4 * Px, 0, 0, 0);
-  drawText(p, text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, shownText(c.caption()),
+  drawText(p, text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | kMnemonic, captionText(c),
            paintFont(c), textColor(c));
 }
 
@@ -156,7 +161,7 @@ void paintOptionButton(QPainter& p, const Control& c, const QRectF& r) {
   }
   p.restore();
   const QRectF text = r.adjusted(side + 4 * Px, 0, 0, 0);
-  drawText(p, text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, shownText(c.caption()),
+  drawText(p, text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | kMnemonic, captionText(c),
            paintFont(c), textColor(c));
 }
 
@@ -185,22 +190,34 @@ void paintFrame(QPainter& p, const Control& c, const QRectF& r) {
   p.fillRect(r, qtColor(c.backColor()));
   const QFont f = paintFont(c);
   const QFontMetricsF fm(f);
-  const double top = r.top() + std::floor(fm.height() / 2 / Px) * Px;
-  // Etched border: a shadow line with a highlight line inside it.
-  const QRectF outer(r.left(), top, r.width() - Px, r.bottom() - top - Px);
-  const QRectF inner = outer.translated(Px, Px);
-  for (const auto& [rect, color] : {std::pair{outer, sys(SysButtonShadow)}, std::pair{inner, sys(SysButtonHighlight)}}) {
-    p.fillRect(QRectF(rect.left(), rect.top(), rect.width(), Px), color);
-    p.fillRect(QRectF(rect.left(), rect.bottom() - Px, rect.width(), Px), color);
-    p.fillRect(QRectF(rect.left(), rect.top(), Px, rect.height()), color);
-    p.fillRect(QRectF(rect.right() - Px, rect.top(), Px, rect.height()), color);
+  if (c.borderStyle() != 0) {
+    // Etched border: a shadow line with a highlight line inside it, its top
+    // through the middle of the caption.
+    const double top = r.top() + std::floor(fm.height() / 2 / Px) * Px;
+    const QRectF outer(r.left(), top, r.width() - Px, r.bottom() - top - Px);
+    const QRectF inner = outer.translated(Px, Px);
+    for (const auto& [rect, color] :
+         {std::pair{outer, sys(SysButtonShadow)}, std::pair{inner, sys(SysButtonHighlight)}}) {
+      p.fillRect(QRectF(rect.left(), rect.top(), rect.width(), Px), color);
+      p.fillRect(QRectF(rect.left(), rect.bottom() - Px, rect.width(), Px), color);
+      p.fillRect(QRectF(rect.left(), rect.top(), Px, rect.height()), color);
+      p.fillRect(QRectF(rect.right() - Px, rect.top(), Px, rect.height()), color);
+    }
   }
-  const QString caption = shownText(c.caption());
+  const QString caption = captionText(c);
   if (caption.isEmpty()) return;
-  const double width = std::min(fm.horizontalAdvance(caption) + 2 * Px, r.width() - 9 * Px);
-  const QRectF text(r.left() + 7 * Px, r.top(), width, fm.height());
-  p.fillRect(text, qtColor(c.backColor()));
-  drawText(p, text, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, caption, f, textColor(c));
+  // The caption starts at the top left and is cut off inside the right
+  // border when it is too long; the border line stops two pixels short of
+  // it on either side.
+  const double left = r.left() + 8 * Px;
+  const double right = r.right() - 2 * Px;
+  const double advance = fm.size(Qt::TextSingleLine | kMnemonic, caption).width();
+  const double width = std::min(std::ceil(advance / Px) * Px, right - left);
+  if (width <= 0) return;
+  const QRectF text(left, r.top(), width, fm.height());
+  p.fillRect(QRectF(left - 2 * Px, r.top(), std::min(width + 4 * Px, right - left + 2 * Px), fm.height()),
+             qtColor(c.backColor()));
+  drawText(p, text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | kMnemonic, caption, f, textColor(c));
 }
 
 void paintPictureBox(QPainter& p, const Control& c, const QRectF& r) {
@@ -383,11 +400,7 @@ void ScreenPainter::paintFace(QPainter& p, const Control& c, const QRectF& r) co
     case ControlType::TextBox:
       paintTextBox(p, c, r, options_.whiteEditColors);
       return;
-    case ControlType::CommandButton:
-      p.fillRect(r, c.graphicalStyle() ? qtColor(c.backColor()) : sys(SysButtonFace));
-      raised(p, r);
-      paintButtonContent(p, c, inset(r, 2 * Px));
-      return;
+    case ControlType::CommandButton: paintCommandButton(p, c, r); return;
     case ControlType::CheckBox: paintCheckBox(p, c, r); return;
     case ControlType::OptionButton: paintOptionButton(p, c, r); return;
     case ControlType::ComboBox: paintComboBox(p, c, r); return;
@@ -399,20 +412,53 @@ void ScreenPainter::paintFace(QPainter& p, const Control& c, const QRectF& r) co
   }
 }
 
+void ScreenPainter::paintCommandButton(QPainter& p, const Control& c, const QRectF& rect,
+                                       ButtonState state) const {
+  // Too small for its bevel (the message box's focus holder is a pixel wide):
+  // there to hold the focus, not to be seen.
+  if (rect.width() < 4 * Px || rect.height() < 4 * Px) return;
+  p.fillRect(rect, c.graphicalStyle() ? qtColor(c.backColor()) : sys(SysButtonFace));
+  QRectF bevel = rect;
+  if (state.focused || state.pressed) {
+    edge(p, bevel, sys(SysWindowFrame), sys(SysWindowFrame));
+    bevel = inset(bevel, Px);
+  }
+  if (state.pressed) edge(p, bevel, sys(SysButtonShadow), sys(SysButtonShadow));
+  else raised(p, bevel);
+  const double shift = state.pressed ? Px : 0;
+  paintButtonContent(p, c, inset(rect, 2 * Px).translated(shift, shift));
+  if (state.focused) {
+    // The dotted rectangle: every other pixel, starting at the corner.
+    const QRectF f = inset(rect, 4 * Px);
+    if (f.width() < 2 * Px || f.height() < 2 * Px) return;
+    const QColor color = qtColor(c.foreColor());
+    for (double x = f.left(); x < f.right(); x += 2 * Px) {
+      p.fillRect(QRectF(x, f.top(), Px, Px), color);
+      p.fillRect(QRectF(x, f.bottom() - Px, Px, Px), color);
+    }
+    for (double y = f.top(); y < f.bottom(); y += 2 * Px) {
+      p.fillRect(QRectF(f.left(), y, Px, Px), color);
+      p.fillRect(QRectF(f.right() - Px, y, Px, Px), color);
+    }
+  }
+}
+
 void ScreenPainter::paintButtonContent(QPainter& p, const Control& c, const QRectF& rect) const {
   const QFont f = paintFont(c);
   const QColor color = textColor(c);
   const QRectF area = rect.adjusted(Px, Px, -Px, -Px);
-  const QString caption = shownText(c.caption());
+  const QString caption = captionText(c);
   const QImage image = c.graphicalStyle() ? loadPicture(c.picture()) : QImage();
   if (image.isNull()) {
-    drawText(p, area, Qt::AlignCenter | Qt::TextWordWrap, caption, f, color);
+    drawText(p, area, Qt::AlignCenter | Qt::TextWordWrap | kMnemonic, caption, f, color);
     return;
   }
   // The picture centred above the caption, which sits at the bottom.
   p.setFont(f);
   const double textHeight =
-      caption.isEmpty() ? 0 : p.boundingRect(area, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, caption).height();
+      caption.isEmpty()
+          ? 0
+          : p.boundingRect(area, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap | kMnemonic, caption).height();
   const double textTop = area.bottom() - textHeight;
   const QRectF picArea(area.left(), area.top(), area.width(), std::max(0.0, textTop - area.top()));
   QSizeF size(image.width() * Px, image.height() * Px);
@@ -427,7 +473,7 @@ void ScreenPainter::paintButtonContent(QPainter& p, const Control& c, const QRec
   p.drawImage(target, image);
   p.restore();
   drawText(p, QRectF(area.left(), textTop, area.width(), textHeight + Px),
-           Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption, f, color);
+           Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | kMnemonic, caption, f, color);
 }
 
 void ScreenPainter::paintLabel(QPainter& p, const Control& c) const {
@@ -442,8 +488,8 @@ void ScreenPainter::paintLabel(QPainter& p, const Control& c) const {
   const bool grows = c.autoSize();
   const int flags = horizontalFlag(c.alignment()) | Qt::AlignTop |
                     (grows && !c.wordWrap() ? 0 : int(Qt::TextWordWrap)) |
-                    (grows ? int(Qt::TextDontClip) : 0);
-  drawText(p, border ? inset(r, Px) : r, flags, shownText(c.caption()), paintFont(c), textColor(c));
+                    (grows ? int(Qt::TextDontClip) : 0) | kMnemonic;
+  drawText(p, border ? inset(r, Px) : r, flags, captionText(c), paintFont(c), textColor(c));
 }
 
 void ScreenPainter::paintShape(QPainter& p, const Control& c) const {

@@ -16,6 +16,13 @@ class QPainter;
 
 namespace qv {
 
+// How a command button shows its state on the display; pictures and paper
+// show buttons at rest.
+struct ButtonState {
+  bool pressed = false;  // held down: sunken, its content a pixel down and right
+  bool focused = false;  // a black frame round the bevel and a dotted focus rectangle
+};
+
 struct PaintOptions {
   // Draw text boxes, buttons, combo boxes, frames ... as they look (print and
   // pictures); the display draws those as widgets.
@@ -42,6 +49,8 @@ class ScreenPainter {
   void paintControl(QPainter& p, const Control& c) const;
   // A windowed control's own look (no children) filling `rect`.
   void paintFace(QPainter& p, const Control& c, const QRectF& rect) const;
+  // A command button filling `rect`: face, bevel, picture and caption.
+  void paintCommandButton(QPainter& p, const Control& c, const QRectF& rect, ButtonState state = {}) const;
   // A command button's picture and caption inside its border.
   void paintButtonContent(QPainter& p, const Control& c, const QRectF& rect) const;
 

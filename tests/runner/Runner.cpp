@@ -109,6 +109,7 @@ const std::map<QString, Runner::Handler>& Runner::commands() {
       {"remove", &Runner::cmdRemove},         {"program-file", &Runner::cmdProgramFile},
       {"remove-program-file", &Runner::cmdRemoveProgramFile},
       {"another-copy-running", &Runner::cmdAnotherCopy},
+      {"printers", &Runner::cmdPrinters},
       {"answer", &Runner::cmdAnswer},         {"answer-file", &Runner::cmdAnswerFile},
       {"menu", &Runner::cmdMenu},             {"button", &Runner::cmdButton},
       {"click", &Runner::cmdClick},           {"focus", &Runner::cmdFocus},
@@ -264,6 +265,11 @@ void Runner::cmdAnotherCopy(const QStringList& a) {
   if (!otherCopy_->acquire()) fail(QStringLiteral("could not take the other copy's lock"));
 }
 
+void Runner::cmdPrinters(const QStringList& a) {
+  // The desktop's printers from now on, the default first; none for no printer.
+  host_.installedPrinters = a;
+}
+
 // ---- What the user does ----
 
 void Runner::requireStarted() const {
@@ -370,7 +376,8 @@ void Runner::cmdExpect(const QStringList& a) {
       {"ini", &Runner::expectIni},       {"state", &Runner::expectState},
       {"menu", &Runner::expectMenu},     {"quit", &Runner::expectQuit},
       {"running", &Runner::expectRunning}, {"opened", &Runner::expectOpened},
-      {"picture", &Runner::expectPicture},
+      {"picture", &Runner::expectPicture}, {"printed", &Runner::expectPrinted},
+      {"document-folder", &Runner::expectDocumentFolder},
   };
   if (auto it = kinds.find(a[0].toLower()); it != kinds.end()) (this->*(it->second))(a.mid(1));
   else expectControl(a);
@@ -557,6 +564,28 @@ void Runner::expectPicture(const QStringList& a) {
   for (const Picture& p : pics)
     if (p.screen.compare(a[0], Qt::CaseInsensitive) == 0) return;
   fail(QStringLiteral("no picture of %1 was copied").arg(a[0]));
+}
+
+void Runner::expectPrinted(const QStringList& a) {
+  need(a, 1, "expect printed <screen> on \"printer\" [white] | none");
+  const auto& jobs = host_.printJobs();
+  if (a[0] == u"none") {
+    if (checkedPrintJobs_ < jobs.size())
+      fail(QStringLiteral("%1 was printed on %2").arg(jobs[checkedPrintJobs_].screen, quoted(jobs[checkedPrintJobs_].printer)));
+    return;
+  }
+  need(a, 3, "expect printed <screen> on \"printer\" [white]");
+  if (checkedPrintJobs_ >= jobs.size()) fail(QStringLiteral("nothing was printed"));
+  const PrintJob& job = jobs[checkedPrintJobs_++];
+  if (job.screen.compare(a[0], Qt::CaseInsensitive) != 0 || job.printer != a[2])
+    fail(QStringLiteral("%1 was printed on %2").arg(job.screen, quoted(job.printer)));
+  if (a.value(3) == u"white" && !job.whiteFields) fail(QStringLiteral("a field was not white when it printed"));
+}
+
+void Runner::expectDocumentFolder(const QStringList& a) {
+  need(a, 1, "expect document-folder \"C:\\path\"");
+  if (host_.documentFolder != paths::toHost(a[0]))
+    fail(QStringLiteral("the host was told ") + quoted(host_.documentFolder));
 }
 
 // ---- Lookups ----

@@ -45,6 +45,7 @@ class Runner {
   void cmdProgramFile(const QStringList& a);
   void cmdRemoveProgramFile(const QStringList& a);
   void cmdAnotherCopy(const QStringList& a);
+  void cmdPrinters(const QStringList& a);
   // What the user does.
   void cmdAnswer(const QStringList& a);
   void cmdAnswerFile(const QStringList& a);
@@ -73,6 +74,8 @@ class Runner {
   void expectRunning(const QStringList& a);
   void expectOpened(const QStringList& a);
   void expectPicture(const QStringList& a);
+  void expectPrinted(const QStringList& a);
+  void expectDocumentFolder(const QStringList& a);
 
   void requireStarted() const;
   Screen& activeScreen() const;
@@ -92,6 +95,7 @@ class Runner {
   ScriptedHost host_;
   bool started_ = false;
   size_t checkedModals_ = 0;
+  size_t checkedPrintJobs_ = 0;
 };
 
 }  // namespace qv::scenario

@@ -96,7 +96,10 @@ bool ScriptedHost::printScreen(Screen& screen, const QString& printer, QString* 
     if (error) *error = QStringLiteral("The printer \"%1\" is not installed.").arg(printer);
     return false;
   }
-  printJobs_.push_back({screen.name(), printer});
+  bool white = true;
+  for (const Control* c : screen.controls())
+    if (c->type() == ControlType::TextBox && c->backColor() != colors::White) white = false;
+  printJobs_.push_back({screen.name(), printer, white});
   return true;
 }
 

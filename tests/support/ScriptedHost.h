@@ -23,6 +23,7 @@ struct ShownModal {
 struct PrintJob {
   QString screen;
   QString printer;
+  bool whiteFields = false;  // every text box was white when it printed
 };
 
 struct Picture {
@@ -51,6 +52,7 @@ class ScriptedHost : public Host {
   bool openDocumentResult = true;
   QSize displayTwips{28800, 16200};  // 1920 x 1080 pixels
   QString clipboard;
+  QString documentFolder;  // where the program last said file printers write
 
   void showModal(Screen& screen) override;
   void showScreen(Screen& screen) override;
@@ -60,6 +62,7 @@ class ScriptedHost : public Host {
   QString saveFileDialog(const FileDialogRequest& request) override;
   QStringList printers() override { return installedPrinters; }
   bool printScreen(Screen& screen, const QString& printer, QString* error) override;
+  void setDocumentFolder(const QString& hostFolder) override { documentFolder = hostFolder; }
   bool copyScreenPicture(Screen& screen) override;
   QString clipboardText() override { return clipboard; }
   void setClipboardText(const QString& text) override { clipboard = text; }

@@ -1,8 +1,9 @@
-// Draws the window icons and command-button pictograms the program loads
-// from its own folder. Usage: iconmaker <program folder>
+// Draws the window icons, command-button pictograms and message box pictures
+// the program loads from its own folder. Usage: iconmaker <program folder>
 
 #include "command_icons.h"
 #include "ico_file.h"
+#include "message_icons.h"
 #include "window_icons.h"
 
 #include <QDir>
@@ -13,7 +14,7 @@
 
 namespace {
 
-constexpr int commandIconSize = 32;
+constexpr int pictureSize = 32;
 
 bool report(const QString& path, const QString& error)
 {
@@ -34,7 +35,7 @@ bool writeWindowIcon(const WindowIcon& icon, const QString& path)
 bool writePng(const QString& path, const Drawing& draw)
 {
     QImageWriter writer(path, "png");
-    if (writer.write(render(draw, commandIconSize)))
+    if (writer.write(render(draw, pictureSize)))
         return true;
     return report(path, writer.errorString());
 }
@@ -62,7 +63,8 @@ int main(int argc, char** argv)
     bool ok = true;
     for (const WindowIcon& icon : windowIcons())
         ok = writeWindowIcon(icon, out.filePath(icon.fileName)) && ok;
-    for (const NamedDrawing& icon : commandIcons())
-        ok = writePng(out.filePath(QStringLiteral("Icons/") + icon.fileName), icon.draw) && ok;
+    for (const QList<NamedDrawing>& pictures : {commandIcons(), messageIcons()})
+        for (const NamedDrawing& icon : pictures)
+            ok = writePng(out.filePath(QStringLiteral("Icons/") + icon.fileName), icon.draw) && ok;
     return ok ? 0 : 1;
 }

@@ -3,7 +3,9 @@
 // windowed controls and the edit colours.
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QImage>
 
 #include "RecordingScreen.h"
@@ -94,6 +96,38 @@ TEST(RenderedScreen, WindowedControlsContainersAndEditColours) {
   expectPixels(renderScreen(s), {{25, 112, Blue, "label on the page shown"}});
 }
 
+// 200 x 100 pixels: a frame with a border and a long caption, one without.
+const QByteArray kFrames = R"({"screen": {"width": 3000, "height": 1500, "backColor": "&H00FFFFFF"},
+"controls": [
+{"type": "Frame", "name": "Bordered", "left": 0, "top": 0, "width": 1500, "height": 1500, "borderStyle": 1, "backColor": "&H00C0C0C0", "font": {"name": "Arial", "size": 9}},
+{"type": "Frame", "name": "Plain", "left": 1500, "top": 0, "width": 1500, "height": 1500, "borderStyle": 0, "backColor": "&H00C0C0C0", "caption": ""}
+]})";
+
+TEST(RenderedScreen, FramesCaptionAtTheLeftCutAtTheRightBorderlessWithoutStyle) {
+  RecordingScreen s("Paint", kFrames);
+  s.load();
+  // A tall letter first, then dots (ink only at the foot of the line) past the right border.
+  s.ctl("Bordered").setCaption(QStringLiteral("I") + QString(80, u'.'));
+  const QImage image = renderScreen(s);
+  auto inkIn = [&](int left, int right, int top, int bottom) {
+    int ink = 0;
+    for (int y = top; y <= bottom; ++y)
+      for (int x = left; x <= right; ++x) ink += qGray(image.pixel(x, y)) < 100;
+    return ink;
+  };
+  EXPECT_GT(inkIn(8, 10, 3, 6), 0) << "the caption's first letter, whole, at the top left";
+  EXPECT_EQ(inkIn(2, 6, 0, 6), 0) << "nothing left of the caption";
+  EXPECT_GT(inkIn(90, 97, 7, 11), 0) << "the caption runs up to the right border";
+  EXPECT_EQ(inkIn(98, 99, 0, 6), 0) << "and stops inside it";
+  expectPixels(image, {{0, 98, 0x808080, "bordered frame: shadow line"},
+                       {1, 50, White, "bordered frame: highlight line"},
+                       {98, 50, 0x808080, "bordered frame: right border under the caption"}});
+
+  for (int y = 0; y < 100; ++y)
+    for (int x = 100; x < 200; ++x)
+      ASSERT_EQ(QColor(image.pixel(x, y)).name(), QColor(0xC0C0C0).name()) << "borderless frame at " << x << "," << y;
+}
+
 TEST(Units, ColoursAndPixels) {
   struct Case {
     Color color;
@@ -112,13 +146,16 @@ TEST(Units, ColoursAndPixels) {
 
 TEST(Fonts, ProgramNamesMapToMetricCompatibleFonts) {
   installFonts();
+  const QString consolas = QFontDatabase::families().contains(QStringLiteral("Inconsolata"))
+                               ? QStringLiteral("Inconsolata")
+                               : QStringLiteral("Liberation Mono");
   const QString tahoma = QFontInfo(QFont(QStringLiteral("Tahoma"))).family() == QLatin1String("Tahoma")
                              ? QStringLiteral("Tahoma")
                              : QStringLiteral("DejaVu Sans");
   const std::pair<const char*, QString> cases[] = {
       {"Tahoma", tahoma}, {"MS Sans Serif", tahoma}, {"Arial", "Liberation Sans"},
       {"ArialNarrow", "Liberation Sans Narrow"}, {"Arial Narrow", "Liberation Sans Narrow"},
-      {"Courier New", "Liberation Mono"}, {"Consolas", "Liberation Mono"}, {"Calibri", "Carlito"},
+      {"Courier New", "Liberation Mono"}, {"Consolas", consolas}, {"Calibri", "Carlito"},
       {"Times New Roman", "Liberation Serif"}, {"Wingdings", "DejaVu Sans"},
   };
   for (const auto& [name, family] : cases) {
@@ -128,6 +165,21 @@ TEST(Fonts, ProgramNamesMapToMetricCompatibleFonts) {
     EXPECT_TRUE(f.bold()) << name;
   }
   EXPECT_EQ(qtFont(Font{QStringLiteral("Tahoma"), 8.25}, TwipsPerPoint).pixelSize(), 165);
+}
+
+TEST(Fonts, ConsolasCaptionsFitTheirControls) {
+  if (!QFontDatabase::families().contains(QStringLiteral("Inconsolata")))
+    GTEST_SKIP() << "Inconsolata is not installed";
+  // The error report's captions in their widths (twips), less the frame's
+  // caption indent and right border.
+  const std::pair<const char*, int> cases[] = {
+      {"Program:", 1035},
+      {"Date/Time:", 1215},
+      {"Please describe what you were doing before you got the error (up to 300 characters)", 10515 - 150},
+  };
+  const QFontMetricsF fm(qtFont(Font{QStringLiteral("Consolas"), 11.25}, TwipsPerPoint));
+  for (const auto& [caption, width] : cases)
+    EXPECT_LE(fm.horizontalAdvance(QString::fromLatin1(caption)), width) << caption;
 }
 
 }  // namespace

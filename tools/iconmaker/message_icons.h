@@ -1,0 +1,6 @@
+#pragma once
+
+#include "drawing.h"
+
+// The pictures of the program's own message box, file name first.
+QList<NamedDrawing> messageIcons();
