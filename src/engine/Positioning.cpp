@@ -93,8 +93,8 @@ void ignoringErrors(F&& f) {
   }
 }
 
-// The printer prints go to: the desktop's default until a print finds the
-// chosen printer installed.
+// Where prints go: the desktop's default printer until a print finds the
+// chosen printer installed; then that one, even after it is gone.
 QString& currentPrinterName() {
   static QString name;
   return name;
