@@ -35,6 +35,8 @@ const QString kInfFolder = QStringLiteral("C:\\QuorvaneInfFiles");
 // Development folders of the test mode (any executable name but the two editions).
 const QString kDevFolder = QStringLiteral("C:\\QuorvaneDev");
 
+}  // namespace
+
 struct Edition {
   const char* exeName;
   const char* icon;
@@ -45,6 +47,8 @@ struct Edition {
   const char* filterText;
   const char* filterPattern;
 };
+
+namespace {
 
 const Edition kVelmora{"Quorvane_Velmora", "Velmora.ICO", "C:\\QuorvaneInfFiles\\Velmora\\UserVelmora.inf",
                        "Quorvane_V<ver>_Velmora_UserGuide.pdf", "C:\\VelmoraForms", ".velmora",
@@ -294,21 +298,16 @@ void F0_MDI::MDI_Setup_Common() {
   installSettingsFiles();
 }
 
-void F0_MDI::MDI_Setup_Velmora() {
-  ProgramState& s = state();
-  applyEdition(kVelmora, IconFile, VersionMajor);
-  SaveInfFolders(s.UserInfFile, QLatin1String(kVelmora.formsFolder));
-  s.FileExtension = QLatin1String(kVelmora.extension);
-  s.FileFilter = filterOf(QLatin1String(kVelmora.filterText), QLatin1String(kVelmora.filterPattern));
-  MDI_Setup_TaxFormsFolder();
-}
+void F0_MDI::MDI_Setup_Velmora() { setupEdition(kVelmora); }
 
-void F0_MDI::MDI_Setup_Kestrum() {
+void F0_MDI::MDI_Setup_Kestrum() { setupEdition(kKestrum); }
+
+void F0_MDI::setupEdition(const Edition& e) {
   ProgramState& s = state();
-  applyEdition(kKestrum, IconFile, VersionMajor);
-  SaveInfFolders(s.UserInfFile, QLatin1String(kKestrum.formsFolder));
-  s.FileExtension = QLatin1String(kKestrum.extension);
-  s.FileFilter = filterOf(QLatin1String(kKestrum.filterText), QLatin1String(kKestrum.filterPattern));
+  applyEdition(e, IconFile, VersionMajor);
+  SaveInfFolders(s.UserInfFile, QLatin1String(e.formsFolder));
+  s.FileExtension = QLatin1String(e.extension);
+  s.FileFilter = filterOf(QLatin1String(e.filterText), QLatin1String(e.filterPattern));
   MDI_Setup_TaxFormsFolder();
 }
 

@@ -7,6 +7,8 @@
 
 namespace qv {
 
+struct Edition;
+
 class F0_MDI : public Screen {
  public:
   // The inside, where the screens are shown, is the window less the panel
@@ -47,6 +49,7 @@ class F0_MDI : public Screen {
   void enableScreenItems();
   void picLegends_Click();
   void testModeSetup();
+  void setupEdition(const Edition& e);
   void installSettingsFiles();
 
   QString FormsFolder;

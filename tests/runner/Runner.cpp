@@ -632,6 +632,11 @@ QString Runner::controlProperty(Control& c, const QString& prop) const {
   if (p == u"selection") return c.selText();
   if (p == u"listindex") return QString::number(c.listIndex());
   if (p == u"items") return c.items().join(u'|');
+  if (p == u"alignment") {
+    static const char* const names[] = {"left", "right", "center"};
+    return QLatin1String(names[int(c.alignment())]);
+  }
+  if (p == u"maxlength") return QString::number(c.maxLength());
   fail(QStringLiteral("unknown control property ") + prop);
 }
 
