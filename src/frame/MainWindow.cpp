@@ -11,6 +11,7 @@
 #include "engine/Positioning.h"
 #include "engine/SocialSecurity.h"
 #include "engine/TaxYear.h"
+#include "files/ScreenClip.h"
 #include "frame/Common.h"
 #include "frame/Configure.h"
 #include "frame/ErrorLogger.h"
@@ -449,7 +450,13 @@ void F0_MDI::cmdBtn_Click(int index) {
     }
     if (id == u"CONFIGURE") step(SS_MC_Save);
   } else if (command == u"PRINT") {
-    if (!step([&] { Form_Print(*active); })) return;
+    // The paper is printed at the document's size; the window gets its own
+    // height back afterwards, so the status line below the document returns.
+    const int height = active->height();
+    if (!step([] { Screen_Clip(); })) return;
+    const bool printed = step([&] { Form_Print(*active); });
+    active->setHeight(height);
+    if (!printed) return;
     if (!step(Form_Init_Reset)) return;
     if (id == u"CONFIGURE") {
       step([&] { active->ctl(QStringLiteral("cbxPrinters")).SetFocus(); });

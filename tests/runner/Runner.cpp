@@ -574,12 +574,19 @@ void Runner::expectPrinted(const QStringList& a) {
       fail(QStringLiteral("%1 was printed on %2").arg(jobs[checkedPrintJobs_].screen, quoted(jobs[checkedPrintJobs_].printer)));
     return;
   }
-  need(a, 3, "expect printed <screen> on \"printer\" [white]");
+  need(a, 3, "expect printed <screen> on \"printer\" [white] [ending-at <control>]");
   if (checkedPrintJobs_ >= jobs.size()) fail(QStringLiteral("nothing was printed"));
   const PrintJob& job = jobs[checkedPrintJobs_++];
   if (job.screen.compare(a[0], Qt::CaseInsensitive) != 0 || job.printer != a[2])
     fail(QStringLiteral("%1 was printed on %2").arg(job.screen, quoted(job.printer)));
-  if (a.value(3) == u"white" && !job.whiteFields) fail(QStringLiteral("a field was not white when it printed"));
+  const int at = a.indexOf(QStringLiteral("ending-at"));
+  if (a.contains(QStringLiteral("white")) && !job.whiteFields) fail(QStringLiteral("a field was not white when it printed"));
+  if (at > 0) {
+    // The page ends where the named control does.
+    const Control& end = target(a.value(at + 1));
+    if (job.heightTwips != end.top() + end.height())
+      fail(QStringLiteral("the page was %1 twips high, %2 ends at %3").arg(job.heightTwips).arg(a.value(at + 1)).arg(end.top() + end.height()));
+  }
 }
 
 void Runner::expectDocumentFolder(const QStringList& a) {

@@ -99,7 +99,7 @@ bool ScriptedHost::printScreen(Screen& screen, const QString& printer, QString* 
   bool white = true;
   for (const Control* c : screen.controls())
     if (c->type() == ControlType::TextBox && c->backColor() != colors::White) white = false;
-  printJobs_.push_back({screen.name(), printer, white});
+  printJobs_.push_back({screen.name(), printer, white, screen.height()});
   return true;
 }
 

@@ -24,6 +24,7 @@ struct PrintJob {
   QString screen;
   QString printer;
   bool whiteFields = false;  // every text box was white when it printed
+  int heightTwips = 0;       // the window's height as it printed
 };
 
 struct Picture {
