@@ -241,8 +241,10 @@ bool runFieldEdit(Control& field, const QString& logName, int legend, bool descr
   auto fail = [&](const ProgramError& e) {
     if (state().DebugMode && (e.number < 800 || e.number > 899)) debugHalt(logName, e);
     const bool rejected = e.number == kRejected;
-    ShowInvalid(field, legend, rejected || describeErrors ? e.description : QString());
+    // Back into the field first: taking the focus shows its help text, which
+    // the failure's message then replaces.
     refocus(field);
+    ShowInvalid(field, legend, rejected || describeErrors ? e.description : QString());
     return false;
   };
   try {

@@ -111,7 +111,10 @@ void Control_Setup(Control& field, bool align) {
   trap(QStringLiteral("M3_Quorvane:Control_Setup"), [&] {
     if (isFieldArray(field)) {
       state().CurrentField = field.name() + u':' + QString::number(field.index());
-      currentForm().ctl(QStringLiteral("labelMisc")).setCaption(field.toolTip());
+      Control& status = currentForm().ctl(QStringLiteral("labelMisc"));
+      status.setCaption(field.toolTip());
+      // A help text is no error: it shows in the plain colour even after a failed edit.
+      status.setForeColor(colors::Black);
     }
     if (align) Control_SetupAlignment(field);
     else Control_SetupBackColor(field);
