@@ -48,10 +48,10 @@ QString readable(const QString& s) {
 QString boolText(bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); }
 
 // Key names of the `key` step: Tab, Shift+Tab, Enter, Backspace, F1..F12, Ctrl+C, ...
-bool parseKey(const QString& spec, int& code, int& shift, int& ch) {
+bool parseKey(const QString& keyName, int& code, int& shift, int& ch) {
   shift = 0;
   ch = 0;
-  QStringList parts = spec.split(u'+');
+  QStringList parts = keyName.split(u'+');
   const QString key = parts.takeLast();
   for (const QString& m : parts) {
     if (m.compare(QLatin1String("Shift"), Qt::CaseInsensitive) == 0) shift |= keys::ShiftMask;

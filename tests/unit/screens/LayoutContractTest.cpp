@@ -72,10 +72,10 @@ std::set<int> indexesOf(const QString& list) {
 }
 
 // index -> tag the contract gives it.
-std::map<int, QString> fieldsOf(const QString& spec) {
+std::map<int, QString> fieldsOf(const QString& groups) {
   std::map<int, QString> out;
   static const QRegularExpression entry(QStringLiteral("^\\s*(.*?)\\s+(\\d[\\d,\\s-]*)$"));
-  for (const QString& group : spec.split(u';')) {
+  for (const QString& group : groups.split(u';')) {
     const auto m = entry.match(group);
     EXPECT_TRUE(m.hasMatch()) << qPrintable(group);
     const QString kind = m.captured(1) == u"plain" ? QString() : m.captured(1);
