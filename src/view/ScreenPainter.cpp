@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -54,8 +55,9 @@ QString shownText(const QString& s) {
   return t;
 }
 
-// A caption with its access key underlined: draw it with kMnemonic.
-QString captionText(const Control& c) { return shownText(qtMnemonicText(c.caption())); }
+// A caption with its access-key marks: draw it with kMnemonic, which hides
+// them and underlines the key.
+QString captionText(const Control& c) { return shownText(c.caption()); }
 constexpr int kMnemonic = Qt::TextShowMnemonic;
 
 int horizontalFlag(Align a) {
@@ -100,13 +102,74 @@ bool isContainer(const Control& c) {
          c.type() == ControlType::TabControl;
 }
 
-// Draws text in `rect`; drawText clips to the rectangle, as the desktop does.
-void drawText(QPainter& p, const QRectF& rect, int flags, const QString& text, const QFont& f,
-              const QColor& color) {
-  if (text.isEmpty() || rect.width() <= 0 || rect.height() <= 0) return;
+// Draws text in `rect` with Qt's text flags (alignment, Qt::TextSingleLine,
+// Qt::TextWordWrap, Qt::TextDontClip, kMnemonic) and returns where it lies;
+// Qt::TextDontPrint only measures. The desktop puts lines one font height
+// apart where QPainter::drawText adds the font's leading, so the lines are
+// laid out here; otherwise this places text as QPainter::drawText does:
+// lines on whole units, each aligned by itself, no lines past a full
+// rectangle, clipped to it unless the text fits.
+QRectF drawText(QPainter& p, const QRectF& rect, int flags, const QString& text, const QFont& f,
+                const QColor& color = {}) {
+  if (text.isEmpty() || rect.width() <= 0 || rect.height() <= 0) return {};
+  const bool print = !(flags & Qt::TextDontPrint);
+  const bool clip = !(flags & Qt::TextDontClip);
+  const bool singleLine = flags & Qt::TextSingleLine;
+  AccessKeyCaption shown{text};
+  if (flags & kMnemonic) shown = accessKeyCaption(text);
+  if (shown.text.isEmpty()) return {};
+  for (QChar& ch : shown.text) {
+    if (ch == u'\r' || ch == u'\t' || (singleLine && ch == u'\n')) ch = u' ';
+    else if (ch == u'\n') ch = QChar::LineSeparator;
+  }
+
   p.setFont(f);
+  const QFont font = p.font();  // as the device resolves it
+  const double lineHeight = QFontMetricsF(font).height();
+  QTextLayout layout(shown.text, font);
+  QTextOption option;
+  option.setTextDirection(p.layoutDirection());
+  layout.setTextOption(option);
+  if (shown.keyIndex >= 0) {
+    QTextLayout::FormatRange key{shown.keyIndex, 1, {}};
+    key.format.setFontUnderline(true);
+    layout.setFormats({key});
+  }
+  const double lineWidth = (flags & Qt::TextWordWrap) ? rect.width() : double(0x01000000);
+  double height = 0, width = 0;
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(lineWidth);
+    height = std::ceil(height);
+    line.setPosition(QPointF(0, height));
+    height += lineHeight;
+    width = std::max(width, line.naturalTextWidth());
+    if (print && clip && height >= rect.height()) break;
+  }
+  layout.endLayout();
+
+  auto offset = [&](double extent, double room, int far, int centre) {
+    return (flags & far) ? room - extent : (flags & centre) ? (room - extent) / 2 : 0.0;
+  };
+  const double top = rect.top() + offset(height, rect.height(), Qt::AlignBottom, Qt::AlignVCenter);
+  const QRectF bounds(rect.left() + offset(width, rect.width(), Qt::AlignRight, Qt::AlignHCenter), top, width,
+                      height);
+  if (!print) return bounds;
+  p.save();
+  if (clip && !rect.contains(bounds)) p.setClipRect(rect, Qt::IntersectClip);
   p.setPen(color);
-  p.drawText(rect, flags, text);
+  for (int i = 0; i < layout.lineCount(); ++i) {
+    const QTextLine line = layout.lineAt(i);
+    const double left = offset(line.horizontalAdvance(), rect.width(), Qt::AlignRight, Qt::AlignHCenter);
+    line.draw(&p, QPointF(rect.left() + left, top));
+  }
+  p.restore();
+  return bounds;
+}
+
+// Where drawText would put the text.
+QRectF textBounds(QPainter& p, const QRectF& rect, int flags, const QString& text, const QFont& f) {
+  return drawText(p, rect, flags | Qt::TextDontPrint, text, f);
 }
 
 void paintTextBox(QPainter& p, const Control& c, const QRectF& r, bool white) {
@@ -211,7 +274,8 @@ void paintFrame(QPainter& p, const Control& c, const QRectF& r) {
   // it on either side.
   const double left = r.left() + 8 * Px;
   const double right = r.right() - 2 * Px;
-  const double advance = fm.size(Qt::TextSingleLine | kMnemonic, caption).width();
+  const double advance =
+      textBounds(p, QRectF(0, 0, 1e7, 1e7), Qt::TextSingleLine | kMnemonic, caption, f).width();
   const double width = std::min(std::ceil(advance / Px) * Px, right - left);
   if (width <= 0) return;
   const QRectF text(left, r.top(), width, fm.height());
@@ -454,11 +518,8 @@ void ScreenPainter::paintButtonContent(QPainter& p, const Control& c, const QRec
     return;
   }
   // The picture centred above the caption, which sits at the bottom.
-  p.setFont(f);
   const double textHeight =
-      caption.isEmpty()
-          ? 0
-          : p.boundingRect(area, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap | kMnemonic, caption).height();
+      textBounds(p, area, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap | kMnemonic, caption, f).height();
   const double textTop = area.bottom() - textHeight;
   const QRectF picArea(area.left(), area.top(), area.width(), std::max(0.0, textTop - area.top()));
   QSizeF size(image.width() * Px, image.height() * Px);

@@ -1,12 +1,13 @@
 // The painter draws the model in twips onto pixels: controls land on the
 // pixels their twips give, containers offset and clip, options switch the
-// windowed controls and the edit colours.
+// windowed controls and the edit colours, text lines lie one font height apart.
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
+#include <vector>
 
 #include "RecordingScreen.h"
 #include "view/Fonts.h"
@@ -126,6 +127,40 @@ TEST(RenderedScreen, FramesCaptionAtTheLeftCutAtTheRightBorderlessWithoutStyle) 
   for (int y = 0; y < 100; ++y)
     for (int x = 100; x < 200; ++x)
       ASSERT_EQ(QColor(image.pixel(x, y)).name(), QColor(0xC0C0C0).name()) << "borderless frame at " << x << "," << y;
+}
+
+// The configuration screen's note: a wrapped paragraph and a line of its own,
+// three lines in a label laid out for lines one font height apart.
+const QByteArray kNote = R"({"screen": {"width": 13000, "height": 1200, "backColor": "&H00FFFFFF"},
+"controls": [
+{"type": "Label", "name": "lblNote", "left": 150, "top": 150, "width": 12735, "height": 975, "backColor": "&H00FFFFFF", "wordWrap": true, "font": {"name": "Calibri", "size": 12.75, "bold": true},
+ "caption": "If you make changes to the Social Security or Medicare Information below, the changes WILL NOT BE SAVED unless you press the Save Button (Upper Left on this Screen).\r\nThis information used to determine Social Security and Medicare Withholding when a W2 is created"}
+]})";
+
+TEST(RenderedScreen, LabelLinesAreOneFontHeightApartAndAllFit) {
+  RecordingScreen s("Paint", kNote);
+  s.load();
+  const QImage image = renderScreen(s);
+  const QRect label = pixelRect(150, 150, 12735, 975);
+  // Runs of rows with ink: one per line of text.
+  struct Band {
+    int top, bottom;
+  };
+  std::vector<Band> bands;
+  for (int y = label.top(); y <= label.bottom(); ++y) {
+    bool ink = false;
+    for (int x = label.left(); x <= label.right() && !ink; ++x) ink = qGray(image.pixel(x, y)) < 160;
+    if (!ink) continue;
+    if (!bands.empty() && bands.back().bottom == y - 1) bands.back().bottom = y;
+    else bands.push_back({y, y});
+  }
+  ASSERT_EQ(bands.size(), 3u) << "two wrapped lines and the line after the break";
+  const double pitch =
+      QFontMetricsF(qtFont(Font{QStringLiteral("Calibri"), 12.75, true}, TwipsPerPoint)).height() / TwipsPerPixel;
+  for (int i = 1; i < 3; ++i)
+    EXPECT_NEAR(bands[i].top - bands[i - 1].top, pitch, 1.0) << "line " << i + 1 << " one font height down";
+  EXPECT_LT(bands[2].bottom, label.bottom()) << "the last line ends inside the label";
+  EXPECT_NEAR(bands[2].bottom - bands[2].top, bands[0].bottom - bands[0].top, 1) << "the last line whole";
 }
 
 TEST(Units, ColoursAndPixels) {
