@@ -1,18 +1,24 @@
 #include "view/ControlWidgets.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
+#include <QPaintEvent>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <QTextBlock>
+#include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextOption>
+#include <QTextEdit>
+#include <QTextFrame>
+#include <QTextLayout>
 
 #include "view/AccessKeys.h"
 #include "view/Fonts.h"
@@ -24,6 +30,8 @@ namespace qv {
 namespace {
 
 constexpr int kSysHighlight = 13, kSysHighlightText = 14, kSysButtonFace = 15, kSysGrayText = 17;
+// The desktop edit control's gap between its border and its text, in pixels.
+constexpr double kTextMargin = 1;
 
 Qt::Alignment alignmentOf(const Control& c) {
   switch (c.alignment()) {
@@ -80,15 +88,46 @@ void applyColors(QWidget* w, const Control& c) {
   w->setPalette(pal);
 }
 
+// How far down Qt puts a line of `font` within a line of fixed height
+// (it sets the baseline four fifths down, less the leading), measured on a
+// document of its own: the widget's lays nothing out before it is shown.
+double fixedHeightLineOffset(const QFont& font, double lineHeight) {
+  QTextDocument scratch;
+  scratch.setDefaultFont(font);
+  QTextBlockFormat format;
+  format.setLineHeight(lineHeight, QTextBlockFormat::FixedHeight);
+  QTextCursor(&scratch).setBlockFormat(format);
+  scratch.documentLayout()->blockBoundingRect(scratch.firstBlock());  // lays it out
+  const QTextLayout* layout = scratch.firstBlock().layout();
+  return layout && layout->lineCount() > 0 ? layout->lineAt(0).y() : 0.0;
+}
+
+// Lines one font height apart (no leading), as the desktop's edit control
+// and the painter put them, so a box holds as many lines on screen as on
+// paper; the top margin takes back Qt's offset within the line, so the first
+// baseline is one ascent below the margin. Needed again whenever the text or
+// font is replaced: new text drops the block and frame formats.
+void formatLines(QTextEdit* t, const Control& c) {
+  QTextDocument* doc = t->document();
+  const double lineHeight = QFontMetricsF(t->font()).height();
+  QTextBlockFormat format;
+  format.setAlignment(alignmentOf(c));
+  format.setLineHeight(lineHeight, QTextBlockFormat::FixedHeight);
+  QTextCursor all(doc);
+  all.select(QTextCursor::Document);
+  all.mergeBlockFormat(format);
+  QTextFrameFormat frame = doc->rootFrame()->frameFormat();
+  frame.setTopMargin(kTextMargin - fixedHeightLineOffset(t->font(), lineHeight));
+  doc->rootFrame()->setFrameFormat(frame);
+}
+
 void applyAppearance(QWidget* w, const Control& c) {
   if (auto* e = qobject_cast<QLineEdit*>(w)) {
     e->setFrame(c.borderStyle() != 0);
     e->setAlignment(alignmentOf(c) | Qt::AlignVCenter);
-  } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
+  } else if (auto* t = qobject_cast<QTextEdit*>(w)) {
     t->setFrameStyle(c.borderStyle() != 0 ? QFrame::WinPanel | QFrame::Sunken : QFrame::NoFrame);
-    QTextOption option = t->document()->defaultTextOption();
-    option.setAlignment(alignmentOf(c));
-    t->document()->setDefaultTextOption(option);
+    formatLines(t, c);
   }
   w->update();
 }
@@ -96,9 +135,11 @@ void applyAppearance(QWidget* w, const Control& c) {
 void applyText(QWidget* w, const Control& c) {
   if (auto* e = qobject_cast<QLineEdit*>(w)) {
     if (e->text() != c.text()) e->setText(c.text());
-  } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
+  } else if (auto* t = qobject_cast<QTextEdit*>(w)) {
     const QString text = widgetText(c.text());
-    if (t->toPlainText() != text) t->setPlainText(text);
+    if (t->toPlainText() == text) return;
+    t->setPlainText(text);
+    formatLines(t, c);
   }
 }
 
@@ -110,7 +151,7 @@ void applySelection(QWidget* w, const Control& c) {
       e->deselect();
       e->setCursorPosition(c.selStart());
     }
-  } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
+  } else if (auto* t = qobject_cast<QTextEdit*>(w)) {
     QTextCursor cursor(t->document());
     cursor.setPosition(widgetTextPosition(c.text(), c.selStart()));
     cursor.setPosition(widgetTextPosition(c.text(), c.selStart() + c.selLength()), QTextCursor::KeepAnchor);
@@ -220,12 +261,15 @@ QWidget* createControlWidget(Control& c, const ScreenPainter& painter, QWidget* 
   switch (c.type()) {
     case ControlType::TextBox:
       if (c.multiLine()) {
-        auto* t = new QPlainTextEdit(parent);
-        t->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        // A QTextEdit rather than a QPlainTextEdit: only its layout keeps
+        // a fixed line height.
+        auto* t = new QTextEdit(parent);
+        t->setAcceptRichText(false);
+        t->setLineWrapMode(QTextEdit::WidgetWidth);
         t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         t->setUndoRedoEnabled(false);
-        t->document()->setDocumentMargin(1);
+        t->document()->setDocumentMargin(kTextMargin);
         t->viewport()->setAcceptDrops(false);
         w = t;
       } else {
@@ -306,6 +350,7 @@ void updateControlWidget(QWidget* w, Control& c, Prop what) {
       return;
     case Prop::Font:
       w->setFont(qtFont(c.font(), PixelsPerPoint));
+      if (auto* t = qobject_cast<QTextEdit*>(w)) formatLines(t, c);
       return;
     case Prop::Colors:
       applyColors(w, c);
@@ -354,7 +399,7 @@ int modelTextPosition(const QString& modelText, int widgetPos) {
 
 int textPositionAt(QWidget* w, const Control& c, QPoint pos) {
   if (auto* e = qobject_cast<QLineEdit*>(w)) return e->cursorPositionAt(pos);
-  if (auto* t = qobject_cast<QPlainTextEdit*>(w))
+  if (auto* t = qobject_cast<QTextEdit*>(w))
     return modelTextPosition(c.text(), t->cursorForPosition(pos).position());
   return 0;
 }

@@ -6,7 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QTest>
 #include <memory>
 
@@ -103,7 +103,7 @@ TEST_F(ViewInput, TabFollowsTabIndexAndValidateCanKeepTheFocus) {
   screen.validate = nullptr;
   QTest::keyClick(text(0), Qt::Key_Tab);
   EXPECT_EQ(screen.activeControl(), &ctl("Text1", 2));
-  EXPECT_EQ(QApplication::focusWidget(), widget<QPlainTextEdit>("Text1", 2));
+  EXPECT_EQ(QApplication::focusWidget(), widget<QTextEdit>("Text1", 2));
 }
 
 TEST_F(ViewInput, ClicksReachTheTopmostLabelAndTheControls) {
@@ -157,7 +157,7 @@ TEST_F(ViewInput, ModelChangesShowInTheWidgets) {
   ctl("Text1", 0).setEnabled(false);
   EXPECT_FALSE(text(0)->isEnabled());
 
-  auto* multi = widget<QPlainTextEdit>("Text1", 2);
+  auto* multi = widget<QTextEdit>("Text1", 2);
   ctl("Text1", 2).setText(QStringLiteral("one\r\ntwo"));
   ctl("Text1", 2).select(5, 3);  // "two", after the line break
   EXPECT_EQ(multi->toPlainText(), QStringLiteral("one\ntwo"));
