@@ -105,7 +105,7 @@ class Control {
   const QString& tag() const { return tag_; }
   void setTag(const QString& t) { tag_ = t; }
   const QString& toolTip() const { return toolTip_; }
-  void setToolTip(const QString& t) { toolTip_ = t; }
+  void setToolTip(const QString& t) { if (t != toolTip_) { toolTip_ = t; changed(Prop::Appearance); } }
 
   int selStart() const { return selStart_; }
   int selLength() const { return selLength_; }
@@ -151,7 +151,7 @@ class Control {
   bool wordWrap() const { return wordWrap_; }
   void setWordWrap(bool w);
   bool autoSize() const { return autoSize_; }
-  void setAutoSize(bool a) { autoSize_ = a; }
+  void setAutoSize(bool a) { if (a != autoSize_) { autoSize_ = a; changed(Prop::Appearance); } }
 
   int tabIndex() const { return tabIndex_; }
   void setTabIndex(int i) { tabIndex_ = i; }
@@ -169,9 +169,9 @@ class Control {
   // Command buttons: graphical style shows back colour and picture; the
   // default button takes Enter, the cancel button Escape.
   bool graphicalStyle() const { return graphicalStyle_; }
-  void setGraphicalStyle(bool g) { graphicalStyle_ = g; }
+  void setGraphicalStyle(bool g) { if (g != graphicalStyle_) { graphicalStyle_ = g; changed(Prop::Appearance); } }
   bool isDefault() const { return default_; }
-  void setDefault(bool d) { default_ = d; }
+  void setDefault(bool d) { if (d != default_) { default_ = d; changed(Prop::Appearance); } }
   bool isCancel() const { return cancel_; }
   void setCancel(bool c) { cancel_ = c; }
 
@@ -180,7 +180,7 @@ class Control {
   const QString& picture() const { return picture_; }
   void setPicture(const QString& p);
   bool stretch() const { return stretch_; }
-  void setStretch(bool s) { stretch_ = s; }
+  void setStretch(bool s) { if (s != stretch_) { stretch_ = s; changed(Prop::Picture); } }
 
   // Check boxes (0, 1, 2) and option buttons (0, 1).
   int value() const { return value_; }
