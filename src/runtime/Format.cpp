@@ -352,15 +352,22 @@ std::optional<DecimalNumber> readNumber(const QString& text) {
   auto skipBlanks = [&] {
     while (i < n && isBlank(text[i])) ++i;
   };
+  // One sign and one "$" may stand before or after the digits (a sign not
+  // together with parentheses).
+  auto takeSignOrCurrency = [&](QChar c) {
+    if ((c == '+' || c == '-') && !sign && !paren) {
+      sign = true;
+      negative = c == '-';
+      return true;
+    }
+    if (c == '$' && !currency) return currency = true;
+    return false;
+  };
   for (;;) {
     skipBlanks();
     if (i >= n) break;
     const QChar c = text[i];
-    if ((c == '+' || c == '-') && !sign && !paren) {
-      sign = true;
-      negative = c == '-';
-    } else if (c == '$' && !currency) {
-      currency = true;
+    if (takeSignOrCurrency(c)) {
     } else if (c == '(' && !paren && !sign) {
       paren = true;
     } else {
@@ -399,11 +406,7 @@ std::optional<DecimalNumber> readNumber(const QString& text) {
     skipBlanks();
     if (i >= n) break;
     const QChar c = text[i];
-    if ((c == '+' || c == '-') && !sign && !paren) {
-      sign = true;
-      negative = c == '-';
-    } else if (c == '$' && !currency) {
-      currency = true;
+    if (takeSignOrCurrency(c)) {
     } else if (c == ')' && paren && !closed) {
       closed = true;
     } else {

@@ -101,6 +101,38 @@ class Settings : public qvtest::EngineTest {
   }
   // The boxes the program showed since `from`, data errors included.
   size_t shown() const { return host_.modals().size(); }
+
+  struct BoxCase {
+    const char* box;
+    const char* typed;
+    int error;                  // 0: accepted
+    const char* left;           // the box's text afterwards
+    const char* message = nullptr;  // the data error's description, when given
+  };
+  // Each case: the check's result and the box's text; a rejection is one data
+  // error of `procedure` with its number, and the focus back in the box.
+  template <class Check>
+  void expectBoxChecks(F1_Configure& screen, Check check, const char* procedure,
+                       std::initializer_list<BoxCase> cases) {
+    for (const BoxCase& c : cases) {
+      screen.dropFocus();  // no check of the box a failed case left the focus in
+      Control& box = ctl(c.box);
+      box.setText(QLatin1String(c.typed));
+      const size_t before = shown();
+      EXPECT_EQ(check(box), c.error == 0) << c.box << " " << c.typed;
+      EXPECT_EQ(box.text(), c.left) << c.typed;
+      const auto errors = dataErrors(before);
+      if (c.error == 0) {
+        EXPECT_TRUE(errors.empty()) << c.typed;
+        continue;
+      }
+      ASSERT_EQ(errors.size(), 1u) << c.typed;
+      EXPECT_EQ(errors[0].procedure, procedure);
+      EXPECT_EQ(errors[0].number, c.error) << c.box << " " << c.typed;
+      if (c.message) EXPECT_EQ(errors[0].description, c.message) << c.typed;
+      EXPECT_EQ(screen.activeControl(), &box) << "the focus goes back to the box";
+    }
+  }
 };
 
 // ---- The box checks ----
@@ -108,81 +140,37 @@ class Settings : public qvtest::EngineTest {
 TEST_F(Settings, RateCheckAcceptsTheRateFormsAndNamesTheBoxItRejects) {
   settings(kSettings);
   F1_Configure& screen = open();
-  const struct {
-    const char* box;
-    const char* typed;
-    int error;  // 0: accepted
-    const char* left;
-  } cases[] = {
-      {"txtSSRate", "6.2%", 0, "6.2"},         {"txtMCInitRate", "12.65", 0, "12.65"},
-      {"txtMCRateAfter", "10.3", 0, "10.3"},   {"txtSSRate", "7", 0, "7"},
-      {"txtSSRate", "123", 803, "123"},        {"txtMCInitRate", "123", 802, "123"},
-      {"txtMCRateAfter", "1.234", 802, "1.234"}, {"txtSSRate", ".5", 803, ".5"},
-      {"txtSSRate", "6.2.1", 801, "6.2.1"},    {"txtMCRateAfter", "%", 801, "%"},
-      {"txtSSRate", "", 800, ""},
-  };
-  for (const auto& c : cases) {
-    screen.dropFocus();  // no check of the box a failed case left the focus in
-    Control& box = ctl(c.box);
-    box.setText(QLatin1String(c.typed));
-    const size_t before = shown();
-    EXPECT_EQ(qv::SS_MC_Edit_Rate(box), c.error == 0) << c.box << " " << c.typed;
-    EXPECT_EQ(box.text(), c.left) << c.typed;
-    const auto errors = dataErrors(before);
-    if (c.error == 0) {
-      EXPECT_TRUE(errors.empty()) << c.typed;
-      continue;
-    }
-    ASSERT_EQ(errors.size(), 1u) << c.typed;
-    EXPECT_EQ(errors[0].procedure, "M3_Quorvane:SS_MC_Edit_Rate");
-    EXPECT_EQ(errors[0].number, c.error) << c.box << " " << c.typed;
-    EXPECT_EQ(screen.activeControl(), &box) << "the focus goes back to the box";
-  }
-  EXPECT_EQ(dataErrors().back().description, "Social Security/Medicare Rate is Mandatory.");
+  expectBoxChecks(screen, qv::SS_MC_Edit_Rate, "M3_Quorvane:SS_MC_Edit_Rate",
+                  {
+                      {"txtSSRate", "6.2%", 0, "6.2"},         {"txtMCInitRate", "12.65", 0, "12.65"},
+                      {"txtMCRateAfter", "10.3", 0, "10.3"},   {"txtSSRate", "7", 0, "7"},
+                      {"txtSSRate", "123", 803, "123"},        {"txtMCInitRate", "123", 802, "123"},
+                      {"txtMCRateAfter", "1.234", 802, "1.234"}, {"txtSSRate", ".5", 803, ".5"},
+                      {"txtSSRate", "6.2.1", 801, "6.2.1"},    {"txtMCRateAfter", "%", 801, "%"},
+                      {"txtSSRate", "", 800, "", "Social Security/Medicare Rate is Mandatory."},
+                  });
   EXPECT_TRUE(reports().empty());
 }
 
 TEST_F(Settings, MoneyCheckRoundsLimitsAndFormatsByBox) {
   settings(kSettings);
   F1_Configure& screen = open();
-  const struct {
-    const char* box;
-    const char* typed;
-    int error;
-    const char* left;
-    const char* message;
-  } cases[] = {
-      {"txtSSMax", "168600.5", 0, "168,600.00", nullptr},
-      {"txtSSMax", "168601.5", 0, "168,602.00", nullptr},
-      {"txtSSMax", "1000000.4", 0, "1,000,000.00", nullptr},
-      {"txtMCChgRateAfter", "$200,000", 0, "200,000.00", nullptr},
-      {"txtMCPartBPremiums", "2220", 0, "2,220.00", nullptr},
-      {"txtMCPartBPremiums", "174.705", 0, "174.71", nullptr},
-      {"txtSSMax", "1000001", 803, "1000001", "Amount CANNOT be Greater Than 1,000,000.00"},
-      {"txtMCChgRateAfter", "1000000.5", 0, "1,000,000.00", nullptr},
-      {"txtMCChgRateAfter", "1e400", 803, "1e400", "Amount CANNOT be Greater Than 1,000,000.00"},
-      {"txtMCPartBPremiums", "3000.01", 804, "3000.01", "Amount CANNOT be Greater Than 3,000.00"},
-      {"txtSSMax", "", 801, "", "Amount is MANDATORY!"},
-      {"txtMCPartBPremiums", "12 dollars", 802, "12 dollars", "Amount IS NOT NUMERIC - commas, decimals are OK"},
-  };
-  for (const auto& c : cases) {
-    screen.dropFocus();  // no check of the box a failed case left the focus in
-    Control& box = ctl(c.box);
-    box.setText(QLatin1String(c.typed));
-    const size_t before = shown();
-    EXPECT_EQ(qv::SS_MC_Edit_Money(box), c.error == 0) << c.box << " " << c.typed;
-    EXPECT_EQ(box.text(), c.left) << c.typed;
-    const auto errors = dataErrors(before);
-    if (c.error == 0) {
-      EXPECT_TRUE(errors.empty()) << c.typed;
-      continue;
-    }
-    ASSERT_EQ(errors.size(), 1u) << c.typed;
-    EXPECT_EQ(errors[0].procedure, "M3_Quorvane:SS_MC_Edit_Money");
-    EXPECT_EQ(errors[0].number, c.error) << c.typed;
-    EXPECT_EQ(errors[0].description, c.message) << c.typed;
-    EXPECT_EQ(screen.activeControl(), &box) << c.typed;
-  }
+  expectBoxChecks(
+      screen, qv::SS_MC_Edit_Money, "M3_Quorvane:SS_MC_Edit_Money",
+      {
+          {"txtSSMax", "168600.5", 0, "168,600.00"},
+          {"txtSSMax", "168601.5", 0, "168,602.00"},
+          {"txtSSMax", "1000000.4", 0, "1,000,000.00"},
+          {"txtMCChgRateAfter", "$200,000", 0, "200,000.00"},
+          {"txtMCPartBPremiums", "2220", 0, "2,220.00"},
+          {"txtMCPartBPremiums", "174.705", 0, "174.71"},
+          {"txtSSMax", "1000001", 803, "1000001", "Amount CANNOT be Greater Than 1,000,000.00"},
+          {"txtMCChgRateAfter", "1000000.5", 0, "1,000,000.00"},
+          {"txtMCChgRateAfter", "1e400", 803, "1e400", "Amount CANNOT be Greater Than 1,000,000.00"},
+          {"txtMCPartBPremiums", "3000.01", 804, "3000.01", "Amount CANNOT be Greater Than 3,000.00"},
+          {"txtSSMax", "", 801, "", "Amount is MANDATORY!"},
+          {"txtMCPartBPremiums", "12 dollars", 802, "12 dollars", "Amount IS NOT NUMERIC - commas, decimals are OK"},
+      });
   EXPECT_TRUE(reports().empty());
 
   // Any other box is a program fault: the error report, not a data error.
