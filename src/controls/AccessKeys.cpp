@@ -1,4 +1,4 @@
-#include "view/AccessKeys.h"
+#include "controls/AccessKeys.h"
 
 namespace qv {
 
@@ -17,18 +17,6 @@ AccessKeyCaption accessKeyCaption(const QString& caption) {
     } else if (out.keyIndex < 0) {
       out.keyIndex = int(out.text.size());
     }
-  }
-  return out;
-}
-
-QString qtMnemonicText(const QString& caption) {
-  const AccessKeyCaption shown = accessKeyCaption(caption);
-  QString out;
-  out.reserve(shown.text.size() + 4);
-  for (qsizetype i = 0; i < shown.text.size(); ++i) {
-    if (i == shown.keyIndex) out += u'&';
-    if (shown.text[i] == u'&') out += u'&';
-    out += shown.text[i];
   }
   return out;
 }

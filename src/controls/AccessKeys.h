@@ -16,8 +16,4 @@ struct AccessKeyCaption {
 // at the very end are dropped.
 AccessKeyCaption accessKeyCaption(const QString& caption);
 
-// The same caption as Qt writes mnemonics (QPainter's Qt::TextShowMnemonic,
-// button texts): every shown "&" doubled, one "&" before the access key.
-QString qtMnemonicText(const QString& caption);
-
 }  // namespace qv

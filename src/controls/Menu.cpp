@@ -1,5 +1,7 @@
 #include "controls/Menu.h"
 
+#include "controls/AccessKeys.h"
+
 namespace qv {
 
 Menu& Menu::addItem(const QString& n, const QString& c) {
@@ -24,20 +26,7 @@ Menu* Menu::find(const QString& n) {
   return nullptr;
 }
 
-QString Menu::shownCaption() const {
-  QString out;
-  for (int i = 0; i < caption.size(); ++i) {
-    if (caption[i] == u'&') {
-      if (i + 1 < caption.size() && caption[i + 1] == u'&') {
-        out += u'&';
-        ++i;
-      }
-      continue;
-    }
-    out += caption[i];
-  }
-  return out;
-}
+QString Menu::shownCaption() const { return accessKeyCaption(caption).text; }
 
 bool Menu::available() const {
   for (const Menu* m = this; m; m = m->parent)

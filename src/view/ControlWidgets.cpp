@@ -20,7 +20,7 @@
 #include <QTextFrame>
 #include <QTextLayout>
 
-#include "view/AccessKeys.h"
+#include "view/Mnemonics.h"
 #include "view/Fonts.h"
 #include "view/ScreenPainter.h"
 #include "view/Units.h"

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "view/AccessKeys.h"
+#include "view/Mnemonics.h"
 #include "view/Fonts.h"
 #include "view/Pictures.h"
 #include "view/Units.h"

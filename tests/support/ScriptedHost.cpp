@@ -1,6 +1,6 @@
 #include "support/ScriptedHost.h"
 
-#include "controls/Menu.h"
+#include "controls/AccessKeys.h"
 #include "controls/Screen.h"
 
 namespace qv {
@@ -12,12 +12,7 @@ void ScriptedHost::queueAnswer(const QString& buttonCaption, const QString& inpu
 void ScriptedHost::queueFile(const QString& path) { files_.push_back(path); }
 
 namespace {
-Menu captionOf(const QString& c) {
-  Menu m;
-  m.caption = c;
-  return m;
-}
-QString shown(const QString& caption) { return captionOf(caption).shownCaption(); }
+QString shown(const QString& caption) { return accessKeyCaption(caption).text; }
 
 // What the window says: the message box's message, or the values of the error report.
 QString messageOf(Screen& s) {

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "RecordingScreen.h"
-#include "view/AccessKeys.h"
+#include "view/Mnemonics.h"
 #include "view/ControlWidgets.h"
 #include "view/ScreenPainter.h"
 #include "view/Units.h"
