@@ -20,7 +20,9 @@ std::vector<Screen*>& activations() {
   static auto* a = new std::vector<Screen*>;
   return *a;
 }
+Screen* g_focusOwner = nullptr;
 void forget(Screen* s) {
+  if (g_focusOwner == s) g_focusOwner = nullptr;
   auto& r = registry();
   r.erase(std::remove(r.begin(), r.end(), s), r.end());
   auto& a = activations();
@@ -37,6 +39,7 @@ Screen::~Screen() { forget(this); }
 const std::vector<Screen*>& Screen::loadedScreens() { return registry(); }
 const std::vector<Screen*>& Screen::activationOrder() { return activations(); }
 Screen* Screen::lastActivated() { return activations().empty() ? nullptr : activations().back(); }
+Screen* Screen::focusOwner() { return g_focusOwner; }
 
 // ---- Appearance ----
 
@@ -188,7 +191,14 @@ void Screen::activate() {
 
 bool Screen::setFocus(Control& target) {
   if (target.screen() != this || !loaded_) return false;
-  if (&target == active_) return true;
+  if (&target == active_) {
+    // Focused already, but the keyboard is on another screen: it comes back.
+    if (g_focusOwner != this) {
+      g_focusOwner = this;
+      notifyChanged(target, Prop::Focus);
+    }
+    return true;
+  }
   if (focusDepth_ > 0) {
     // A handler moved the focus during a move: carry it out afterwards.
     pendingFocus_ = &target;
@@ -220,6 +230,7 @@ bool Screen::moveFocusNow(Control& target) {
     if (cancel || !loaded_) return false;
   }
   active_ = &target;
+  g_focusOwner = this;
   if (old) {
     notifyChanged(*old, Prop::Focus);
     onLostFocus(*old);
@@ -271,6 +282,7 @@ void Screen::dropFocus() {
   Control* old = active_;
   if (!old) return;
   active_ = nullptr;
+  if (g_focusOwner == this) g_focusOwner = nullptr;
   notifyChanged(*old, Prop::Focus);
   onLostFocus(*old);
 }

@@ -159,6 +159,11 @@ class Screen {
   static const std::vector<Screen*>& loadedScreens();
   static Screen* lastActivated();
   static const std::vector<Screen*>& activationOrder();
+  // The screen whose focused control holds the keyboard: the one whose
+  // control last took the focus, also when the focus moved there from
+  // another screen's control (a command button of the main window, say).
+  // The view gives the keyboard to it. Null when none does.
+  static Screen* focusOwner();
 
  protected:
   // ---- Event handlers for subclasses ----

@@ -62,7 +62,15 @@ KeyStroke keyStroke(int qtKey, Qt::KeyboardModifiers modifiers, const QString& t
   if (modifiers & Qt::ShiftModifier) k.shift |= keys::ShiftMask;
   if (modifiers & Qt::ControlModifier) k.shift |= keys::CtrlMask;
   if (modifiers & Qt::AltModifier) k.shift |= keys::AltMask;
-  if (k.keyCode == 0) return k;
+  if (k.keyCode == 0) {
+    // A character the keyboard types without a key of its own ("é", "·"):
+    // typed all the same, as the desktop delivers it.
+    const QList<uint> chars = text.toUcs4();
+    if (!(k.shift & (keys::CtrlMask | keys::AltMask)) && !chars.isEmpty() && chars.first() >= 32 &&
+        chars.first() != 127)
+      k.ch = int(chars.first());
+    return k;
+  }
 
   const bool ctrl = k.shift & keys::CtrlMask, alt = k.shift & keys::AltMask;
   if (alt) return k;  // Alt combinations go to the menus, they type nothing

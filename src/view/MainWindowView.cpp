@@ -240,6 +240,12 @@ QMdiSubWindow* MainWindowView::subWindowFor(const Screen& child) const {
 
 ScreenView* MainWindowView::viewFor(const Screen& child) const { return views_.value(&child).data(); }
 
+void MainWindowView::giveKeyboard() {
+  const Screen* owner = Screen::focusOwner();
+  if (!owner || owner == &screen_) panel_->syncFocus();
+  else if (ScreenView* view = viewFor(*owner)) view->syncFocus();
+}
+
 void MainWindowView::showChild(Screen& child) {
   if (!child.loaded()) guarded([&] { child.load(); });
   if (!child.loaded()) return;

@@ -34,6 +34,8 @@ class MainWindowView : public QMainWindow {
   // sub-window to the front.
   void showChild(Screen& child);
   QMdiSubWindow* subWindowFor(const Screen& child) const;
+  // The keyboard to the control that holds it in the model (Screen::focusOwner).
+  void giveKeyboard();
   ScreenView* viewFor(const Screen& child) const;
 
  protected:

@@ -107,8 +107,8 @@ QWidget* QtHost::dialogParent() const {
 void QtHost::showModal(Screen& screen) {
   if (!screen.loaded()) guarded([&] { screen.load(); });
   if (!screen.loaded()) return;
-  QWidget* parent = dialogParent();
-  QDialog dialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+  const QPointer<QWidget> parent = dialogParent();
+  QDialog dialog(parent.data(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                              Qt::WindowCloseButtonHint);
   auto* layout = new QVBoxLayout(&dialog);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -133,13 +133,21 @@ void QtHost::showModal(Screen& screen) {
   QObject::connect(view, &ScreenView::unloaded, &loop, &QEventLoop::quit);
   dialog.show();
   view->syncFocus();
+  modalShown(screen, *view);
   if (screen.loaded()) loop.exec(QEventLoop::DialogExec);
+  // The window under the dialog takes the keyboard back, as a desktop's
+  // window manager gives it back, so the focus the program set there counts.
+  dialog.hide();
+  if (parent) parent->window()->activateWindow();
 }
 
 void QtHost::showScreen(Screen& screen) {
   if (mainWindow_ && &screen == &mainWindow_->screen()) {
     guarded([&] { screen.setVisible(true); });
     mainWindow_->show();
+    // Start-up focused the first screen while the window was hidden.
+    mainWindow_->activateWindow();
+    mainWindow_->giveKeyboard();
     return;
   }
   // Document screens live in the main window; any other screen shown without

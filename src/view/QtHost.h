@@ -45,6 +45,10 @@ class QtHost : public Host {
   void processEvents() override;
   void quit(int code) override;
 
+ protected:
+  // A modal screen's window is up and about to wait for the user.
+  virtual void modalShown(Screen& screen, ScreenView& view) { (void)screen; (void)view; }
+
  private:
   QWidget* dialogParent() const;
 

@@ -197,6 +197,9 @@ void ScreenView::focusChanged(Control& c) {
 
 void ScreenView::syncFocus() {
   if (destroying_) return;
+  // A command of this screen (a button of the row, say) may have moved the
+  // focus to another screen's control: the keyboard stays there.
+  if (Screen* owner = Screen::focusOwner(); owner && owner != &screen_ && owner->activeControl()) return;
   Control* active = screen_.activeControl();
   QWidget* target = active ? widgetFor(*active) : nullptr;
   if (!target) target = this;
@@ -277,7 +280,7 @@ bool ScreenView::eventFilter(QObject* watched, QEvent* event) {
 
 bool ScreenView::keyPressed(QKeyEvent* event) {
   const KeyStroke k = keyStroke(*event);
-  if (k.keyCode != 0) guarded([&] { screen_.pressKey(k.keyCode, k.shift, k.ch); });
+  if (k.keyCode != 0 || k.ch != 0) guarded([&] { screen_.pressKey(k.keyCode, k.shift, k.ch); });
   syncFocus();
   return true;
 }
@@ -320,14 +323,18 @@ bool ScreenView::mousePressed(QWidget* surface, Control* c, QMouseEvent* event) 
         return;
       }
       case ControlType::TextBox: {
-        // The focus protocol first; the caret goes where the user clicked
-        // (after GotFocus, as on the desktop), then MouseDown and Click.
+        // The focus protocol first; the caret goes where the user clicked,
+        // unless the click brought the focus in and GotFocus selected the
+        // text for typing over; then MouseDown and Click.
+        const bool entering = screen_.activeControl() != c;
         screen_.setFocus(*c);
         if (screen_.activeControl() != c || !alive) return;
-        const int at = textPositionAt(widgetFor(*c), *c, pos);
-        c->select(at, 0);
-        dragging_ = c;
-        dragAnchor_ = at;
+        if (!entering || c->selLength() == 0) {
+          const int at = textPositionAt(widgetFor(*c), *c, pos);
+          c->select(at, 0);
+          dragging_ = c;
+          dragAnchor_ = at;
+        }
         screen_.click(*c);
         return;
       }

@@ -31,7 +31,8 @@ class ScreenView : public QWidget, public ScreenObserver {
   // The screen's client area (scale width x scale height) in pixels.
   QSize sizeHint() const override;
   // Gives the keyboard focus to the widget of the model's focused control,
-  // or to the view itself when no control has it.
+  // or to the view itself when no control has it; not while another
+  // screen's control holds the keyboard (Screen::focusOwner).
   void syncFocus();
   // Keys that reach `window` (a window around the view) go to the model too.
   void routeKeysFrom(QWidget* window);

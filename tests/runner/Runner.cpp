@@ -18,12 +18,13 @@
 #include "platform/SingleInstance.h"
 #include "platform/TextFile.h"
 #include "runtime/Error.h"
+#include "runner/WidgetHost.h"
+#include "runner/WidgetInput.h"
+#include "view/MainWindowView.h"
 
 namespace qv::scenario {
 
 namespace {
-
-[[noreturn]] void fail(const QString& message) { throw Failure{message}; }
 
 void need(const QStringList& a, int n, const char* usage) {
   if (a.size() < n) fail(QStringLiteral("usage: %1").arg(QLatin1String(usage)));
@@ -47,55 +48,20 @@ QString readable(const QString& s) {
 
 QString boolText(bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); }
 
-// Key names of the `key` step: Tab, Shift+Tab, Enter, Backspace, F1..F12, Ctrl+C, ...
-bool parseKey(const QString& keyName, int& code, int& shift, int& ch) {
-  shift = 0;
-  ch = 0;
-  QStringList parts = keyName.split(u'+');
-  const QString key = parts.takeLast();
-  for (const QString& m : parts) {
-    if (m.compare(QLatin1String("Shift"), Qt::CaseInsensitive) == 0) shift |= keys::ShiftMask;
-    else if (m.compare(QLatin1String("Ctrl"), Qt::CaseInsensitive) == 0) shift |= keys::CtrlMask;
-    else if (m.compare(QLatin1String("Alt"), Qt::CaseInsensitive) == 0) shift |= keys::AltMask;
-    else return false;
-  }
-  static const std::map<QString, int> named = {
-      {"tab", keys::Tab},       {"enter", keys::Return},   {"return", keys::Return},
-      {"backspace", keys::Back}, {"escape", keys::Escape}, {"esc", keys::Escape},
-      {"delete", keys::Delete}, {"left", keys::Left},      {"right", keys::Right},
-      {"up", keys::Up},         {"down", keys::Down},      {"home", keys::Home},
-      {"end", keys::End},       {"space", keys::Space},
-  };
-  const QString lower = key.toLower();
-  if (auto it = named.find(lower); it != named.end()) {
-    code = it->second;
-    if (code == keys::Space) ch = ' ';
-    return true;
-  }
-  static const QRegularExpression fkey(QStringLiteral("^f([1-9]|1[0-2])$"));
-  if (auto m = fkey.match(lower); m.hasMatch()) {
-    code = keys::F1 + m.captured(1).toInt() - 1;
-    return true;
-  }
-  if (key.size() == 1) {
-    const QChar c = key[0];
-    code = c.toUpper().unicode();
-    if (shift & keys::CtrlMask) ch = c.isLetter() ? c.toUpper().unicode() - 'A' + 1 : 0;
-    else ch = c.unicode();
-    return true;
-  }
-  return false;
-}
-
 }  // namespace
 
-Runner::Runner(QString programDir) : programDir_(std::move(programDir)) {}
+Runner::Runner(QString programDir, Mode mode) : programDir_(std::move(programDir)), mode_(mode) {
+  if (mode_ == Mode::Widgets) widgetHost_ = std::make_unique<WidgetHost>(host_);
+  else input_ = modelInput();
+}
 
 Runner::~Runner() {
   if (started_) {
     // The next scenario in this process starts clean.
     for (Screen* s : std::vector<Screen*>(Screen::loadedScreens())) s->unload();
   }
+  window_.reset();
+  if (input_) input_->settle();
   setHost(nullptr);
   env::reset();
   paths::setDriveRoot(u'C', QString());
@@ -127,13 +93,15 @@ bool Runner::run(const std::vector<Step>& steps, const QString& scenarioName, QS
   // Single-instance locks live in the temporary folder: one of our own per scenario.
   qputenv("TMPDIR", lockDir_->path().toLocal8Bit());
   clock::setPausesEnabled(false);
-  setHost(&host_);
+  if (widgetHost_) setHost(widgetHost_.get());
+  else setHost(&host_);
   int done = 0;
   for (const Step& st : steps) {
     try {
       auto it = commands().find(st.words.value(0).toLower());
       if (it == commands().end()) fail(QStringLiteral("unknown step \"%1\"").arg(st.words.value(0)));
       (this->*(it->second))(st.words.mid(1));
+      if (input_) input_->settle();
       ++done;
     } catch (const Failure& f) {
       report = QStringLiteral("%1:%2: %3\n  %4").arg(scenarioName).arg(st.line).arg(st.source, f.message);
@@ -199,7 +167,16 @@ void Runner::cmdStart(const QStringList& a) {
   clock::fix(when);
   instance_ = std::make_unique<SingleInstance>(a[0] + u'-' + vars.value(QStringLiteral("USERNAME")).toUpper());
   started_ = true;
+  if (mode_ == Mode::Widgets) {
+    // The desktop's order: the main window's view first, then start-up,
+    // then the main window shows.
+    window_ = std::make_unique<MainWindowView>(mainWindow());
+    widgetHost_->setMainWindow(window_.get());
+    input_ = widgetInput(*window_);
+  }
   startProgram({a[0], programCopy_->path(), args, instance_.get()});
+  if (widgetHost_ && mainWindow().loaded() && !mainWindow().caption().isEmpty() && !host_.quitCalled())
+    widgetHost_->showScreen(mainWindow());
 }
 
 void Runner::cmdFile(const QStringList& a) {
@@ -302,7 +279,7 @@ void Runner::cmdMenu(const QStringList& a) {
     level = found;
   }
   if (!level->available()) fail(QStringLiteral("menu item ") + quoted(a.last()) + QStringLiteral(" is disabled"));
-  mdi.chooseMenu(*level);
+  input_->chooseMenu(*level, a);
 }
 
 void Runner::cmdButton(const QStringList& a) {
@@ -315,7 +292,7 @@ void Runner::cmdButton(const QStringList& a) {
   for (Control* c : s.controls())
     if (c->type() == ControlType::CommandButton && c->caption() == a[0]) {
       if (!c->effectivelyVisible() || !c->effectivelyEnabled()) fail(QStringLiteral("the button is not available"));
-      s.click(*c);
+      input_->click(*c);
       return;
     }
   fail(QStringLiteral("no button ") + quoted(a[0]) + QStringLiteral(" on ") + s.name());
@@ -324,30 +301,27 @@ void Runner::cmdButton(const QStringList& a) {
 void Runner::cmdClick(const QStringList& a) {
   need(a, 1, "click <control>");
   requireStarted();
-  Control& c = target(a[0]);
-  c.screen()->click(c);
+  input_->click(target(a[0]));
 }
 
 void Runner::cmdFocus(const QStringList& a) {
   need(a, 1, "focus <control>");
   requireStarted();
-  Control& c = target(a[0]);
-  c.screen()->setFocus(c);
+  input_->focus(target(a[0]));
 }
 
 void Runner::cmdType(const QStringList& a) {
   need(a, 1, "type \"text\"");
   requireStarted();
-  activeScreen().typeText(a[0]);
+  input_->type(a[0]);
 }
 
 void Runner::cmdKey(const QStringList& a) {
   need(a, 1, "key <Key> [<Key> ...]");
   requireStarted();
   for (const QString& k : a) {
-    int code = 0, shift = 0, ch = 0;
-    if (!parseKey(k, code, shift, ch)) fail(QStringLiteral("unknown key ") + k);
-    activeScreen().pressKey(code, shift, ch);
+    input_->key(parseKeyName(k));
+    input_->settle();
   }
 }
 
@@ -357,7 +331,7 @@ void Runner::cmdChoose(const QStringList& a) {
   Control& c = target(a[0]);
   const int i = c.items().indexOf(a[1]);
   if (i < 0) fail(QStringLiteral("no entry %1 in %2: %3").arg(quoted(a[1]), a[0], c.items().join(u'|')));
-  c.screen()->chooseListItem(c, i);
+  input_->choose(c, i);
 }
 
 void Runner::cmdClipboard(const QStringList& a) {
@@ -409,14 +383,15 @@ void Runner::expectControl(const QStringList& a) {
 void Runner::expectFocus(const QStringList& a) {
   need(a, 1, "expect focus <control> | none");
   requireStarted();
-  Screen& s = activeScreen();
-  Control* f = s.activeControl();
+  Control* f = input_->keyboardControl();
   if (a[0] == u"none") {
     if (f) fail(QStringLiteral("the focus is on ") + f->displayName());
     return;
   }
   Control& want = target(a[0]);
-  if (f != &want) fail(QStringLiteral("the focus is on %1 of %2").arg(f ? f->displayName() : QStringLiteral("nothing"), s.name()));
+  if (f != &want)
+    fail(QStringLiteral("the focus is on %1 of %2")
+             .arg(f ? f->displayName() : QStringLiteral("nothing"), f ? f->screen()->name() : QStringLiteral("no screen")));
 }
 
 void Runner::expectScreen(const QStringList& a) {

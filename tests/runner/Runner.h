@@ -8,25 +8,29 @@
 #include <memory>
 #include <vector>
 
+#include "runner/Failure.h"
+#include "runner/Input.h"
 #include "runner/Scenario.h"
 #include "support/ScriptedHost.h"
 
 namespace qv {
 class Control;
+class MainWindowView;
 class Screen;
 class SingleInstance;
 }  // namespace qv
 
 namespace qv::scenario {
 
-// A step that cannot be carried out or whose expectation is not met.
-struct Failure {
-  QString message;
-};
+class WidgetHost;
 
 class Runner {
  public:
-  explicit Runner(QString programDir);
+  // Model: the user's steps go into the model as the view would hand them
+  // on. Widgets: they go to the real Qt windows on the offscreen platform.
+  enum class Mode { Model, Widgets };
+
+  Runner(QString programDir, Mode mode);
   ~Runner();
 
   // Runs every step; false at the first failure, with `report` saying where and what was seen.
@@ -87,12 +91,16 @@ class Runner {
   QString hostFolder() const;
 
   QString programDir_;
+  Mode mode_;
   std::unique_ptr<QTemporaryDir> drive_;
   std::unique_ptr<QTemporaryDir> programCopy_;
   std::unique_ptr<QTemporaryDir> lockDir_;
   std::unique_ptr<SingleInstance> otherCopy_;
   std::unique_ptr<SingleInstance> instance_;
   ScriptedHost host_;
+  std::unique_ptr<WidgetHost> widgetHost_;
+  std::unique_ptr<MainWindowView> window_;
+  std::unique_ptr<UserInput> input_;
   bool started_ = false;
   size_t checkedModals_ = 0;
   size_t checkedPrintJobs_ = 0;

@@ -23,10 +23,7 @@ QString messageOf(Screen& s) {
 }
 }  // namespace
 
-void ScriptedHost::showModal(Screen& screen) {
-  if (!screen.loaded()) screen.load();
-  screen.setVisible(true);
-  screen.activate();
+ModalAnswer ScriptedHost::answerModal(Screen& screen) {
   ShownModal rec{screen.name(), screen.caption(), messageOf(screen), {}, {}};
   std::vector<Control*> buttons;
   for (Control* c : screen.controls())
@@ -34,25 +31,33 @@ void ScriptedHost::showModal(Screen& screen) {
       buttons.push_back(c);
       rec.buttons << shown(c->caption());
     }
-  Control* press = nullptr;
+  ModalAnswer answer;
   if (!answers_.empty()) {
     const Answer a = answers_.front();
     answers_.pop_front();
     if (!a.input.isNull())
       if (Control* input = screen.find(QStringLiteral("Text1")); input && input->effectivelyVisible())
-        input->setText(a.input);
+        answer.input = a.input;
     for (Control* b : buttons)
-      if (shown(b->caption()) == a.button) press = b;
-    rec.pressed = press ? shown(press->caption()) : QStringLiteral("<no button \"%1\">").arg(a.button);
+      if (shown(b->caption()) == a.button) answer.press = b;
+    rec.pressed = answer.press ? shown(answer.press->caption()) : QStringLiteral("<no button \"%1\">").arg(a.button);
   } else {
-    // Unanswered: the default button, as a user pressing Enter would; a
-    // window without one is closed by its close box.
+    // A window without a default button is closed by its close box.
     for (Control* b : buttons)
-      if (b->isDefault()) press = b;
-    rec.pressed = press ? shown(press->caption()) : QStringLiteral("<close box>");
+      if (b->isDefault()) answer.press = b;
+    rec.pressed = answer.press ? shown(answer.press->caption()) : QStringLiteral("<close box>");
   }
   modals_.push_back(rec);
-  if (press) screen.click(*press);
+  return answer;
+}
+
+void ScriptedHost::showModal(Screen& screen) {
+  if (!screen.loaded()) screen.load();
+  screen.setVisible(true);
+  screen.activate();
+  const ModalAnswer answer = answerModal(screen);
+  if (!answer.input.isNull()) screen.ctl(QStringLiteral("Text1")).setText(answer.input);
+  if (answer.press) screen.click(*answer.press);
   // A screen no button closed is closed as by its close box.
   if (screen.loaded()) screen.unload();
 }

@@ -11,6 +11,10 @@
 #include "platform/Host.h"
 
 namespace qv {
+class Control;
+}
+
+namespace qv {
 
 struct ShownModal {
   QString screen;   // "F9_MBX", ...
@@ -32,6 +36,13 @@ struct Picture {
   int widthTwips = 0, heightTwips = 0;
 };
 
+// What a modal window is answered with: the button to press (none: its
+// close box), after typing `input` into its input box when not null.
+struct ModalAnswer {
+  Control* press = nullptr;
+  QString input;
+};
+
 class ScriptedHost : public Host {
  public:
   // The next modal screen or message box is answered by pressing the button
@@ -39,6 +50,10 @@ class ScriptedHost : public Host {
   void queueAnswer(const QString& buttonCaption, const QString& input = QString());
   // The next file dialog answers this program path ("" = cancelled).
   void queueFile(const QString& path);
+
+  // Records a modal window that is up and takes the next queued answer for it
+  // (unanswered: its default button, as a user pressing Enter would).
+  ModalAnswer answerModal(Screen& screen);
 
   const std::vector<ShownModal>& modals() const { return modals_; }
   const std::vector<PrintJob>& printJobs() const { return printJobs_; }
