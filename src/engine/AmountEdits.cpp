@@ -61,9 +61,8 @@ QString inParentheses(const QString& s) { return u'(' + s + u')'; }
 
 bool EditCtl_Money(Control& field) {
   return runFieldEdit(field, QStringLiteral("M7_Edits:EditCtl_Money"), kMoneyLegend, false, [&] {
+    // A pasted "-5" passes the key filter by and is shown as -$5.00.
     const QString amount = splitAmount(withoutMoneySigns(field.text()));
-    // The kind takes positive amounts only; a pasted "-5" is no such amount.
-    if (readNumber(amount)->negative) rejectField();
     setEditedText(field, formatText(amount, field.tag() == u"SMONEY" ? kMoneyNoSign : kMoney));
   });
 }
@@ -93,12 +92,13 @@ bool EditCtl_AMoney(Control& field) {
 bool EdtiCtl_Year(Control& field) {
   return runFieldEdit(field, QStringLiteral("M7_Edits:EdtiCtl_Year"), kOtherLegend, false, [&] {
     const QString text = field.text();
-    // A year is written with two digits or four, nothing else ("123", "+5", "2.5").
-    if (!isAllDigits(text) || (text.size() != 2 && text.size() != 4)) rejectField();
+    // Digits only ("+5" and "2.5" are no years); two get the century, four
+    // must be of this century, any other number of digits stays as typed.
+    if (!isAllDigits(text)) rejectField();
     const QString century = QString::number(clock::today().year()).left(2);
     if (text.size() == 2)
       setEditedText(field, century + text);
-    else if (!text.startsWith(century))
+    else if (text.size() == 4 && !text.startsWith(century))
       rejectField();
   });
 }

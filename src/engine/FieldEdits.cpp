@@ -120,11 +120,16 @@ bool moveToYear(Control& field, const QString& year) {
 // ---- Identification numbers ----
 
 // Past the three leading digits an identification number holds digits, and
-// X for each digit not known; nine at most.
-void checkIdDigits(const QString& s, const QString& what) {
-  if (s.size() > 9) rejectField(what + QStringLiteral(" can't be longer than 9 digits"));
+// X for each digit not known; nine digits at most. X's past the ninth place
+// stand for no digit and are dropped; with nine digits given, X's among them
+// are too.
+QString checkedIdDigits(const QString& s, const QString& what) {
   if (!isAllDigits(QString(s).remove(u'X')))
     rejectField(what + QStringLiteral(" MUST BE Numeric (X for a missing digit)"));
+  if (s.size() - s.count(u'X') > 9) rejectField(what + QStringLiteral(" can't be longer than 9 digits"));
+  if (s.size() <= 9) return s;
+  const QString tail = s.mid(9);
+  return tail.count(u'X') == tail.size() ? s.left(9) : QString(s).remove(u'X');
 }
 
 // The number without its dashes; the first three must be digits.
@@ -137,9 +142,7 @@ QString idDigits(const QString& text) {
 
 // Upper-cased, checked and padded with X to nine.
 QString paddedId(const QString& s, const QString& what) {
-  const QString upper = uCase(s);
-  checkIdDigits(upper, what);
-  return upper.leftJustified(9, u'X');
+  return checkedIdDigits(uCase(s), what).leftJustified(9, u'X');
 }
 
 // ---- Name-and-address lines, telephone numbers, everything else ----

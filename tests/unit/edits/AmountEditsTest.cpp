@@ -25,7 +25,8 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"SmoneyWrittenOtherwiseHasTheSign", "Smoney", "1234.5", "$1,234.50"},
         EditCase{"TwoPoints", "MONEY", "1.2.3", "1.2.3", 3},
         EditCase{"Letters", "MONEY", "12a", "12a", 3},
-        EditCase{"Negative", "MONEY", "-5", "-5", 3},
+        EditCase{"PastedNegative", "MONEY", "-5", "-$5.00"},
+        EditCase{"PastedNegativeWithoutSign", "SMONEY", "-1234.5", "-1,234.50"},
         EditCase{"NegativeCents", "MONEY", "5.-5", "5.-5", 3},
         EditCase{"TrailingMinus", "MONEY", "12-", "12-", 3},
         EditCase{"Parentheses", "SMONEY", "(5)", "(5)", 3},
@@ -56,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"LowerCase", "AMONEY", "unk", "UNKNOWN"},
         EditCase{"OtherWordStays", "AMONEY", "NONE", "NONE"},
         EditCase{"Number", "AMONEY", "1,234.5", "$1,234.50"},
-        EditCase{"NegativeNumber", "AMONEY", "-5", "-5", 3}),
+        EditCase{"NegativeNumber", "AMONEY", "-5", "-$5.00"}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -65,8 +66,9 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"TwoDigitsGetTheCentury", "YEAR", "24", "2024"},
         EditCase{"FourDigits", "YEAR", "2019", "2019"},
         EditCase{"OtherCentury", "YEAR", "1999", "1999", 9},
-        EditCase{"ThreeDigits", "YEAR", "123", "123", 9},
-        EditCase{"OneDigit", "YEAR", "7", "7", 9},
+        EditCase{"ThreeDigitsStay", "YEAR", "123", "123"},
+        EditCase{"OneDigitStays", "YEAR", "7", "7"},
+        EditCase{"FiveDigitsStay", "YEAR", "20245", "20245"},
         EditCase{"Sign", "YEAR", "+5", "+5", 9},
         EditCase{"NoParticularYear", "YEAR", "20XX", "20XX", 9}),
     caseName);

@@ -26,6 +26,7 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"LetterInFirstThree", "EIN", "9A1", "9A1", 2, kFirstThree},
         EditCase{"TooShort", "EIN", "91", "91", 2, kFirstThree},
         EditCase{"PointInFirstThree", "EIN", "1.2345", "1.2345", 2, kFirstThree},
+        EditCase{"XsPastTheNinthPlaceDropped", "EIN", "914XXXXXXXX", "91-4XXXXXX"},
         EditCase{"TenDigits", "EIN", "9141234567", "9141234567", 2, "EIN can't be longer than 9 digits"},
         EditCase{"Letters", "EIN", "914ABC", "914ABC", 2, "EIN MUST BE Numeric (X for a missing digit)"}),
     caseName);
@@ -43,7 +44,10 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"Area000", "TIN", "000-12-3456", "000-12-3456", 1, "SSN/ITIN can't begin with '000'"},
         EditCase{"UnknownArea", "TIN", "XXX-XX-1234", "XXX-XX-1234", 1, kFirstThree},
         EditCase{"TooShort", "TIN", "12", "12", 1, kFirstThree},
+        EditCase{"XPastTheNinthPlaceDropped", "TIN", "123456789X", "123-45-6789"},
+        EditCase{"NineDigitsAroundAnX", "TIN", "1234X56789", "123-45-6789"},
         EditCase{"TenDigits", "TIN", "1234567890", "1234567890", 1, "SSN/ITIN can't be longer than 9 digits"},
+        EditCase{"TenDigitsAndAnX", "TIN", "123X4567890", "123X4567890", 1, "SSN/ITIN can't be longer than 9 digits"},
         EditCase{"Blank", "TIN", "123 456", "123 456", 1,
                  "SSN/ITIN MUST BE Numeric (X for a missing digit)"}),
     caseName);
