@@ -62,11 +62,10 @@ QString storedValue(const SSMCField& f, const QString& year) {
   return ReadINF(sectionOf(f), year, QString(), state().SSMCInfFile);
 }
 
-// The file's value into the program and the box; what is not a number shows
-// as it is, for the checks to reject.
-void loadField(Screen& form, int i, const QString& year) {
+// The program's value into the box; what is not a number shows as it is,
+// for the checks to reject.
+void showField(Screen& form, int i) {
   const SSMCField& f = kFields[i];
-  ssMcValue(i) = storedValue(f, year);
   form.ctl(str(f.box)).setText(f.wholeDollars ? formatText(ssMcValue(i), kShownAmount) : ssMcValue(i));
 }
 
@@ -123,12 +122,17 @@ QString thresholdSection(const QString& filingStatus) {
   return QStringLiteral("MCChgRateAfterMFJ");
 }
 
+void SS_MC_Load_Values(const QString& year) {
+  for (int i = 0; i < int(kFields.size()); ++i) ssMcValue(i) = storedValue(kFields[i], year);
+}
+
 void SS_MC_Load() {
   trap(QStringLiteral("M3_Quorvane:SS_MC_Load"), [] {
     const ProgramState& s = state();
     Screen& form = currentForm();
     const QString year = screenYear(form);
-    for (int i = 0; i < int(kFields.size()); ++i) loadField(form, i, year);
+    SS_MC_Load_Values(year);
+    for (int i = 0; i < int(kFields.size()); ++i) showField(form, i);
     form.ctl(QStringLiteral("Frame3")).setCaption(replace(QStringLiteral("Social Security Withholding ????"),
                                                           QStringLiteral("????"), year));
     QString medicare = QStringLiteral("Medicare Withholding ???? --- Martial Status is <Status>");
@@ -141,7 +145,8 @@ void SS_MC_Load() {
 }
 
 void SS_MC_Load_Threshold(Screen& configure) {
-  loadField(configure, kThreshold, screenYear(configure));
+  ssMcValue(kThreshold) = storedValue(kFields[kThreshold], screenYear(configure));
+  showField(configure, kThreshold);
   SS_MC_Threshold_Captions(configure);
 }
 

@@ -11,6 +11,10 @@ class Control;
 class Screen;
 
 void SS_MC_Load();
+// The six values of a tax year from the file into FormInfo(0..4) and
+// PartBPremium, without the configuration screen: a tax-year change made on
+// another screen keeps them the chosen year's.
+void SS_MC_Load_Values(const QString& year);
 void SS_MC_Save();
 bool SS_MC_Edit_All();
 bool SS_MC_Edit_Rate(Control& box);

@@ -4,6 +4,7 @@
 #include "engine/FieldEdits.h"
 #include "engine/FormInit.h"
 #include "engine/FormScreen.h"
+#include "engine/SocialSecurity.h"
 #include "frame/ErrorTrap.h"
 #include "frame/Ini.h"
 #include "frame/ProgramState.h"
@@ -48,6 +49,10 @@ void Year_Change(Screen& screen) {
       if (sameText(screen.name(), QLatin1String("TF_RRB1099")))
         screen.ctl(QStringLiteral("TaxYear"), 3).setCaption(right(year, 2));
     }
+    // The configuration screen reloads its boxes and the values behind them;
+    // elsewhere the values follow the year by themselves (Clear puts the
+    // year's Part B premium on the benefit statements).
+    if (!sameText(screen.name(), QLatin1String("F1_Configure"))) SS_MC_Load_Values(year);
     if (isYearDependent(screen))
       if (auto* form = dynamic_cast<FormScreen*>(&screen)) form->yearChanged();
     Year_Check();
