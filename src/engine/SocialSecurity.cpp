@@ -208,16 +208,18 @@ bool SS_MC_Edit_Money(Control& box) {
   return ok;
 }
 
-void SS_MC_Save() {
+bool SS_MC_Save() {
   const ProgramState& s = state();
   Screen& form = configure();
   const QString year = screenYear(form);
-  if (!SS_MC_Edit_All()) return;
+  if (!SS_MC_Edit_All()) return false;
+  bool written = true;
   for (int i = 0; i < int(kFields.size()); ++i) {
     const SSMCField& f = kFields[i];
     ssMcValue(i) = storedForm(f, form.ctl(str(f.box)).text());
-    SaveINF(sectionOf(f), year, ssMcValue(i), s.SSMCInfFile);
+    written = SaveINF(sectionOf(f), year, ssMcValue(i), s.SSMCInfFile) && written;
   }
+  return written;
 }
 
 QString SS_MC_Format_Line(const QString& item, const QString& original, const QString& current) {
@@ -225,8 +227,9 @@ QString SS_MC_Format_Line(const QString& item, const QString& original, const QS
          left(current, 9).rightJustified(9) + QStringLiteral("\r\n");
 }
 
-void SS_MC_Check_Changes() {
+bool SS_MC_Check_Changes() {
   const ProgramState& s = state();
+  bool saved = true;
   trap(QStringLiteral("M3_Quorvane:SS_MC_Check_Changes"), [&] {
     const QString year = chosenTaxYear();
     Screen& form = configure();
@@ -247,10 +250,10 @@ void SS_MC_Check_Changes() {
                             QStringLiteral("DO YOU WANT TO SAVE THE CHANGES?");
     Show_MBX(QStringLiteral("M3_Quorvane:SS_MC_Check_Changes"), 800, message, QStringLiteral("Yes"), false,
              QStringLiteral("No"), QString(), QString(), 1);
-    if (s.MbxAnswer == u"Yes") SS_MC_Save();
+    if (s.MbxAnswer == u"Yes") saved = SS_MC_Save();
   });
-  // Ends the program also after a reported error.
-  if (s.Quitting) host().quit(0);
+  // A reported error lets the quit go on, as the user cannot mend it.
+  return saved;
 }
 
 }  // namespace qv

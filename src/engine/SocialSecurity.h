@@ -15,11 +15,15 @@ void SS_MC_Load();
 // PartBPremium, without the configuration screen: a tax-year change made on
 // another screen keeps them the chosen year's.
 void SS_MC_Load_Values(const QString& year);
-void SS_MC_Save();
+// Whether the six values passed their checks and are all in the file.
+bool SS_MC_Save();
 bool SS_MC_Edit_All();
 bool SS_MC_Edit_Rate(Control& box);
 bool SS_MC_Edit_Money(Control& box);
-void SS_MC_Check_Changes();
+// At quit: asks whether to save changed values. False when the user asked
+// for a save that did not happen (a value failed its check, the file could
+// not be written): the quit is then off, the failing box has the focus.
+bool SS_MC_Check_Changes();
 QString SS_MC_Format_Line(const QString& item, const QString& original, const QString& current);
 
 // The SSMC.inf section of the Medicare threshold for a filing status.

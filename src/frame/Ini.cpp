@@ -50,7 +50,7 @@ QString ReadINF(const QString& section, const QString& key, const QString& def, 
   return result;
 }
 
-void SaveINF(const QString& section, const QString& key, const QString& value, const QString& file) {
+bool SaveINF(const QString& section, const QString& key, const QString& value, const QString& file) {
   enum Step { Folders, CreateFile, Write, Done };
   Step step = Folders;
   QStringList levels;
@@ -81,9 +81,10 @@ void SaveINF(const QString& section, const QString& key, const QString& value, c
         continue;
       }
       trapReport(QStringLiteral("M2_VelmoraCommon:SaveINF"), e);
-      return;
+      return false;
     }
   }
+  return true;
 }
 
 int saveIniRetryCount() { return g_retries; }

@@ -10,9 +10,9 @@ QString ReadINF(const QString& section, const QString& key, const QString& def, 
 
 // Writes the key, creating every missing folder of the path and the file on
 // the way. A failing step is retried (six retries at most, counted across
-// calls until a write succeeds) and then reported as error 900; the caller
-// goes on either way.
-void SaveINF(const QString& section, const QString& key, const QString& value, const QString& file);
+// calls until a write succeeds) and then reported as error 900. Most callers
+// go on either way; the result says whether the value is in the file.
+bool SaveINF(const QString& section, const QString& key, const QString& value, const QString& file);
 
 // Retries used by the current failing write (tests).
 int saveIniRetryCount();

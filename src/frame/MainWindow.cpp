@@ -547,16 +547,38 @@ void F0_MDI::mnuControlGuide_Click() {
 }
 
 void F0_MDI::MDI_Quit() {
-  ProgramState& s = state();
   if (loadedScreens().size() > 1) {
-    s.Quitting = true;
-    const Screen* active = activeChild();
-    if (active && sameText(active->name(), QLatin1String("F1_Configure"))) SS_MC_Check_Changes();
+    state().Quitting = true;
+    if (!settingsSaved()) return;
   }
   host().quit(0);
 }
 
-void F0_MDI::onQueryUnload(bool&) { state().Quitting = true; }
+bool F0_MDI::settingsSaved() {
+  const Screen* active = activeChild();
+  if (!active || !sameText(active->name(), QLatin1String("F1_Configure"))) return true;
+  if (SS_MC_Check_Changes()) return true;
+  // The save the user asked for did not happen: no quit, nothing lost; the
+  // failing box has the focus.
+  state().Quitting = false;
+  return false;
+}
+
+void F0_MDI::onQueryUnload(bool& cancel) {
+  state().Quitting = true;
+  // Closing the window offers to save changed settings as Quit does, then
+  // closes every open screen with its own closing handlers; any may refuse.
+  if (!settingsSaved()) {
+    cancel = true;
+    return;
+  }
+  for (Screen* screen : std::vector<Screen*>(loadedScreens()))
+    if (screen != this && !screen->unload()) {
+      state().Quitting = false;
+      cancel = true;
+      return;
+    }
+}
 
 void F0_MDI::onUnload(bool&) { Show_Taskbar(); }
 

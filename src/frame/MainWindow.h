@@ -48,6 +48,8 @@ class F0_MDI : public Screen {
   // The menu items that open a screen: enabled when the program has it.
   void enableScreenItems();
   void picLegends_Click();
+  // False when changed settings the user chose to save could not be saved.
+  bool settingsSaved();
   void testModeSetup();
   void setupEdition(const Edition& e);
   void installSettingsFiles();

@@ -119,13 +119,8 @@ void MainWindowView::closeEvent(QCloseEvent* event) {
   }
   bool unloaded = false;
   inCloseEvent_ = true;
-  guarded([&] {
-    // Each open screen's own closing handlers first; any of them may refuse.
-    const auto children = subs_.keys();
-    for (const Screen* child : children)
-      if (child->loaded() && !const_cast<Screen*>(child)->unload()) return;
-    unloaded = screen_.unload();
-  });
+  // The main screen closes the open screens itself; it may refuse.
+  guarded([&] { unloaded = screen_.unload(); });
   inCloseEvent_ = false;
   if (unloaded) {
     closing_ = true;

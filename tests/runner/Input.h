@@ -36,6 +36,8 @@ class UserInput {
   virtual void type(const QString& text) = 0;
   virtual void key(const KeyName& k) = 0;
   virtual void choose(Control& combo, int index) = 0;
+  // Closes a screen's window by its close box.
+  virtual void closeWindow(Screen& screen) = 0;
   // The control that has the keyboard; nullptr for none.
   virtual Control* keyboardControl() = 0;
   // Lets the windows catch up after a step (repaints, deferred deletes).

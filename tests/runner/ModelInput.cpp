@@ -49,6 +49,7 @@ class ModelInput final : public UserInput {
   }
 
   void choose(Control& combo, int index) override { combo.screen()->chooseListItem(combo, index); }
+  void closeWindow(Screen& screen) override { screen.unload(); }
 
   Control* keyboardControl() override { return keyboardScreen().activeControl(); }
 };

@@ -57,8 +57,10 @@ Runner::Runner(QString programDir, Mode mode) : programDir_(std::move(programDir
 
 Runner::~Runner() {
   if (started_) {
-    // The next scenario in this process starts clean.
-    for (Screen* s : std::vector<Screen*>(Screen::loadedScreens())) s->unload();
+    // The next scenario in this process starts clean; the main window last,
+    // so that no closing question is asked.
+    const std::vector<Screen*> loaded = Screen::loadedScreens();
+    for (auto it = loaded.rbegin(); it != loaded.rend(); ++it) (*it)->unload();
   }
   window_.reset();
   if (input_) input_->settle();
@@ -81,6 +83,7 @@ const std::map<QString, Runner::Handler>& Runner::commands() {
       {"click", &Runner::cmdClick},           {"focus", &Runner::cmdFocus},
       {"type", &Runner::cmdType},             {"key", &Runner::cmdKey},
       {"choose", &Runner::cmdChoose},         {"clipboard", &Runner::cmdClipboard},
+      {"close", &Runner::cmdClose},
       {"expect", &Runner::cmdExpect},
   };
   return table;
@@ -332,6 +335,12 @@ void Runner::cmdChoose(const QStringList& a) {
   const int i = c.items().indexOf(a[1]);
   if (i < 0) fail(QStringLiteral("no entry %1 in %2: %3").arg(quoted(a[1]), a[0], c.items().join(u'|')));
   input_->choose(c, i);
+}
+
+void Runner::cmdClose(const QStringList& a) {
+  need(a, 1, "close <Screen>   (its window's close box; F0_MDI: the main window)");
+  requireStarted();
+  input_->closeWindow(screenNamed(a[0]));
 }
 
 void Runner::cmdClipboard(const QStringList& a) {

@@ -60,6 +60,7 @@ class Runner {
   void cmdType(const QStringList& a);
   void cmdKey(const QStringList& a);
   void cmdChoose(const QStringList& a);
+  void cmdClose(const QStringList& a);
   void cmdClipboard(const QStringList& a);
   // What the user should see.
   void cmdExpect(const QStringList& a);

@@ -150,6 +150,11 @@ class WidgetInput final : public UserInput {
     QTest::keyClick(list, Qt::Key_Return);
   }
 
+  void closeWindow(Screen& screen) override {
+    if (&screen == &window_.screen()) window_.close();
+    else viewOf(screen)->window()->close();
+  }
+
   Control* keyboardControl() override {
     // The control whose widget is the focus widget or holds it most closely.
     for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
