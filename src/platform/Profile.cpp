@@ -29,6 +29,10 @@ QStringView trim(QStringView s) {
 
 bool sameName(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
+// A section or key name as the file can hold it: what has no Windows-1252
+// byte is "?" there, so it is looked up and written that way too.
+QString storedName(const QString& name) { return decodeWin1252(encodeWin1252(trim(name).toString())); }
+
 Line parse(QStringView raw) {
   const QStringView s = trim(raw);
   Line line;
@@ -123,7 +127,7 @@ int GetPrivateProfileStringA(const QString& section, const QString& key, const Q
   QString text;
   if (readTextFile(file, text)) {
     const QList<QStringView> lines = splitLines(text);
-    const Place place = locate(lines, trim(section), trim(key), true);
+    const Place place = locate(lines, storedName(section), storedName(key), true);
     if (place.key >= 0) return copyCut(unquote(parse(lines.at(place.key)).value), buffer, bufferSize);
   }
   // Windows drops trailing spaces of the default.
@@ -137,7 +141,7 @@ int GetPrivateProfileSectionA(const QString& section, QString& buffer, int buffe
   QString text, all;
   if (readTextFile(file, text)) {
     const QList<QStringView> lines = splitLines(text);
-    const Place place = locate(lines, trim(section), {}, false);
+    const Place place = locate(lines, storedName(section), {}, false);
     for (qsizetype i = place.section + 1; place.section >= 0 && i < place.end; ++i) {
       const Line line = parse(lines.at(i));
       if (line.kind != Line::Key) continue;
@@ -165,7 +169,7 @@ bool WritePrivateProfileStringA(const QString& section, const QString& key, cons
   // An existing file that cannot be read must not be replaced by a new one.
   if (info.exists() && !readTextFile(host, text)) return false;
 
-  const QStringView sectionName = trim(section), keyName = trim(key);
+  const QString sectionName = storedName(section), keyName = storedName(key);
   const QList<QStringView> views = splitLines(text);
   const Place place = locate(views, sectionName, keyName, true);
   QStringList lines;
@@ -177,11 +181,11 @@ bool WritePrivateProfileStringA(const QString& section, const QString& key, cons
     lines[place.key] = parse(views.at(place.key)).name.toString() + u'=' + value;
   } else if (place.section >= 0) {
     const qsizetype at = (place.lastKey >= 0 ? place.lastKey : place.section) + 1;
-    lines.insert(at, keyName.toString() + u'=' + value);
+    lines.insert(at, keyName + u'=' + value);
   } else {
     if (!lines.isEmpty() && !trim(lines.last()).isEmpty()) lines.append(QString());
-    lines.append(u'[' + sectionName.toString() + u']');
-    lines.append(keyName.toString() + u'=' + value);
+    lines.append(u'[' + sectionName + u']');
+    lines.append(keyName + u'=' + value);
   }
   return writeTextFile(host, lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }

@@ -1,5 +1,6 @@
 // Control arrays and name lookups: case-insensitive names, members by index,
 // and the errors a missing control raises for the caller's trap.
+#include <ostream>
 #include "TestScreen.h"
 #include "unit/runtime/ErrorOf.h"
 
@@ -34,6 +35,8 @@ struct Missing {
   int index;  // -1: no index given
   int error;
 };
+// Failures name the case rather than dump its bytes.
+inline void PrintTo(const Missing& c, std::ostream* os) { *os << c.name; }
 
 class MissingControl : public ControlArrays, public ::testing::WithParamInterface<Missing> {};
 
@@ -46,6 +49,10 @@ TEST_P(MissingControl, RaisesTheErrorForTheTrap) {
 INSTANTIATE_TEST_SUITE_P(Cases, MissingControl,
                          ::testing::Values(Missing{"Text1", 5, 340}, Missing{"Nope", 0, 438},
                                            Missing{"Nope", -1, 438}, Missing{"Text1", -1, 438},
-                                           Missing{"labelMisc", 0, 343}));
+                                           Missing{"labelMisc", 0, 343}),
+                         [](const auto& info) {
+                           const int i = info.param.index;
+                           return std::string(info.param.name) + (i < 0 ? std::string("WithoutIndex") : "Index" + std::to_string(i));
+                         });
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The focus protocol: Validate, LostFocus and GotFocus around every focus
 // move, Cancel, handlers that move the focus themselves.
+#include <ostream>
 #include "TestScreen.h"
 
 namespace {
@@ -32,6 +33,8 @@ struct Move {
   const char* from;
   std::function<void(TestScreen&)> run;
 };
+// Failures name the case rather than dump its bytes.
+inline void PrintTo(const Move& c, std::ostream* os) { *os << c.name; }
 const Move kMoves[] = {
     {"SetFocus", "A", [](TestScreen& s) { s("B").SetFocus(); }},
     {"Tab", "A", [](TestScreen& s) { s.pressKey(Tab); }},
@@ -83,6 +86,8 @@ struct Redirect {
   bool cancel;            // Validate also cancels
   const char* endsOn;
 };
+// Failures name the case rather than dump its bytes.
+inline void PrintTo(const Redirect& c, std::ostream* os) { *os << c.name; }
 const Redirect kRedirects[] = {
     {"GotFocusMovesOn", "GotFocus", "B", "C", false, "C"},
     {"LostFocusTakesItBack", "LostFocus", "A", "A", false, "A"},

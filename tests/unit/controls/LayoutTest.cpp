@@ -1,4 +1,5 @@
 // Building a screen's controls from its layout.
+#include <ostream>
 #include "TestScreen.h"
 
 namespace {
@@ -47,6 +48,8 @@ struct BadLayout {
   const char* controls;
   const char* mentions;
 };
+// Failures name the case rather than dump its bytes.
+inline void PrintTo(const BadLayout& c, std::ostream* os) { *os << c.name; }
 
 class LayoutError : public ::testing::TestWithParam<BadLayout> {};
 

@@ -1,5 +1,7 @@
 // Typing into text boxes: KeyDown, KeyPress and KeyUp, what a box takes, the
 // clipboard keys and Enter.
+#include <ostream>
+#include "support/CaseNames.h"
 #include "TestScreen.h"
 
 namespace {
@@ -86,6 +88,8 @@ struct LimitCase {
   std::function<void(TestScreen&)> act;
   const char* expected;
 };
+// Failures name the case rather than dump its bytes.
+inline void PrintTo(const LimitCase& c, std::ostream* os) { *os << c.name; }
 
 class MaxLength : public Typing, public ::testing::WithParamInterface<LimitCase> {};
 
@@ -124,7 +128,11 @@ TEST_P(MemoBackspace, RemovesALineBreakWhole) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, MemoBackspace,
                          ::testing::Values(BackCase{"ab\r\ncd", 4, "abcd"}, BackCase{"ab\r\n", 4, "ab"},
-                                           BackCase{"abc", 2, "ac"}, BackCase{"abc", 0, "abc"}));
+                                           BackCase{"abc", 2, "ac"}, BackCase{"abc", 0, "abc"}),
+                         [](const auto& info) {
+                           return qv::test::wordsName(QString::fromLatin1(info.param.text).replace("\r\n", " CRLF ")) +
+                                  "At" + std::to_string(info.param.caret);
+                         });
 
 TEST_F(Typing, EnterInAMultiLineBoxAddsALineBreak) {
   Control& memo = edit("Memo", "ab", 2);

@@ -58,7 +58,8 @@ TEST_P(UnloadInClick, LeavesTheHandlerSafely) {
   EXPECT_TRUE(s.loaded());
 }
 
-INSTANTIATE_TEST_SUITE_P(Controls, UnloadInClick, ::testing::Values("Close", "Check", "Opt", "Field"));
+INSTANTIATE_TEST_SUITE_P(Controls, UnloadInClick, ::testing::Values("Close", "Check", "Opt", "Field"),
+                         [](const auto& info) { return std::string(info.param); });
 
 TEST(Unload, InsideKeyPressEndsTheTyping) {
   TestScreen s(kForm);

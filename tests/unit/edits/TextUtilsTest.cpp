@@ -1,5 +1,6 @@
 // The text utilities: the normalised taxpayer name and its file-name form,
 // counting a pattern, and membership in a list of field numbers.
+#include <ostream>
 #include <gtest/gtest.h>
 
 #include "engine/TextUtils.h"
@@ -16,6 +17,8 @@ struct NameCase {
   QString pattern;  // the file-name pattern
   QString result;   // line, "·", file-name name
 };
+// Failures name the case rather than dump its bytes.
+inline void PrintTo(const NameCase& c, std::ostream* os) { *os << c.name; }
 
 class TPName : public ::testing::TestWithParam<NameCase> {
  protected:

@@ -42,6 +42,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, AgeAtYearEnd,
                          ::testing::Values(AgeCase{2, QDate(1990, 12, 31), "34", false},
                                            AgeCase{0, QDate(1990, 1, 1), "32", false},
                                            AgeCase{2, QDate(2025, 1, 1), "-1", true},
-                                           AgeCase{3, QDate(1990, 12, 31), "N/A", false}));
+                                           AgeCase{3, QDate(1990, 12, 31), "N/A", false}),
+                         [](const auto& info) {
+                           return "Choice" + std::to_string(info.param.yearChoice) + "Born" +
+                                  info.param.birth.toString("yyyyMMdd").toStdString();
+                         });
 
 }  // namespace

@@ -20,7 +20,7 @@ TEST_P(DataError, ShowsTheThreePaddedLinesInTheDataErrorBox) {
   EXPECT_TRUE(reports().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Numbers, DataError, ::testing::Values(800, 850, 899));
+INSTANTIATE_TEST_SUITE_P(Numbers, DataError, ::testing::Values(800, 850, 899), ::testing::PrintToStringParamName());
 
 class OtherError : public FrameTest, public ::testing::WithParamInterface<int> {};
 
@@ -34,6 +34,6 @@ TEST_P(OtherError, GoesToTheErrorReport) {
   EXPECT_TRUE(shows(report, "Something failed")) << report.text.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Numbers, OtherError, ::testing::Values(799, 900, 91));
+INSTANTIATE_TEST_SUITE_P(Numbers, OtherError, ::testing::Values(799, 900, 91), ::testing::PrintToStringParamName());
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Reading and writing one settings key: defaults, the length limit, folders
 // made on the way, and the retries and single report of a failing write.
+#include <ostream>
 #include <sys/resource.h>
 
 #include <csignal>
@@ -28,6 +29,8 @@ struct ReadCase {
   const char* def;
   QString expected;
 };
+// Failures name the case rather than dump its bytes.
+inline void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
 
 class Read : public FrameTest, public ::testing::WithParamInterface<ReadCase> {};
 
@@ -77,6 +80,8 @@ struct FailingSave {
   int number;
   QString text;  // in the report
 };
+// Failures name the case rather than dump its bytes.
+inline void PrintTo(const FailingSave& c, std::ostream* os) { *os << c.name; }
 
 class SaveFails : public FrameTest, public ::testing::WithParamInterface<FailingSave> {
  protected:

@@ -1,5 +1,6 @@
 // The program's message box: how it lays out the message, sizes itself,
 // marks the default button and hands back the answer.
+#include <ostream>
 #include "FrameTest.h"
 
 namespace {
@@ -21,6 +22,8 @@ struct CaptionCase {
   QString message;
   QString caption;
 };
+// Failures name the case rather than dump its bytes.
+inline void PrintTo(const CaptionCase& c, std::ostream* os) { *os << c.name; }
 
 class MbxCaption : public ::testing::TestWithParam<CaptionCase> {};
 
@@ -66,6 +69,8 @@ struct GeometryCase {
   QString caption;
   int height, buttonsTop, inputTop;
 };
+// Failures name the case rather than dump its bytes.
+inline void PrintTo(const GeometryCase& c, std::ostream* os) { *os << c.name; }
 
 class MessageBoxGeometry : public MessageBox, public ::testing::WithParamInterface<GeometryCase> {};
 
@@ -98,6 +103,8 @@ struct ButtonsCase {
   Color colors[5];
   QStringList shown;  // left to right
 };
+// Failures name the case rather than dump its bytes.
+inline void PrintTo(const ButtonsCase& c, std::ostream* os) { *os << c.name; }
 
 class MessageBoxButtons : public MessageBox, public ::testing::WithParamInterface<ButtonsCase> {};
 

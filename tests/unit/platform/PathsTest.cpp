@@ -1,4 +1,5 @@
 // Windows program paths on the host's folders.
+#include "support/CaseNames.h"
 #include "TempDrive.h"
 #include "platform/Environment.h"
 #include "platform/Paths.h"
@@ -45,7 +46,9 @@ INSTANTIATE_TEST_SUITE_P(
                       HostCase{"/tmp/forms\\W2.qvf", "/tmp/forms/W2.qvf"},
                       HostCase{"sub\\f.txt", "<cwd>/sub/f.txt"},
                       HostCase{"", ""}),
-    [](const auto& info) { return std::to_string(info.index); });
+    [](const auto& info) {
+      return qv::test::wordsName(QString::fromUtf8(info.param.program)) + '_' + std::to_string(info.index);
+    });
 
 // Drive folders come from an override, else the environment, else the home folder.
 TEST(DriveRoot, OverrideThenEnvironmentThenHome) {

@@ -1,4 +1,6 @@
 // Reading single values the way the Windows profile functions do.
+#include <ostream>
+#include "support/CaseNames.h"
 #include "TempDrive.h"
 #include "platform/Profile.h"
 
@@ -12,6 +14,8 @@ struct ReadCase {
   QString section, key;
   QString expected;  // "<def>" when the default must come back
 };
+// Failures name the case rather than dump its bytes.
+inline void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.what; }
 
 class ProfileRead : public TempDrive, public ::testing::WithParamInterface<ReadCase> {};
 
@@ -67,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "S", QString(QChar(0x81)) + QChar(0x8D), QString(QChar(0x90))},
         ReadCase{"a 100 kB line before the section", kLong + "\r\n[S]\r\nk=1\r\n", "S", "k", "1"},
         ReadCase{"a key after a 100 kB value", "[S]\r\nbig=" + kLong + "\r\nk=1\r\n", "S", "k", "1"}),
-    [](const auto& info) { return std::to_string(info.index); });
+    qv::test::ByWhat());
 
 TEST_F(TempDrive, ReadWithoutAFileGivesTheDefault) {
   QString buffer;
@@ -105,7 +109,11 @@ TEST_P(ProfileCut, ValueAndDefaultFitTheBuffer) {
 INSTANTIATE_TEST_SUITE_P(Cases, ProfileCut,
                          ::testing::Values(CutCase{2000, 1024, 1023}, CutCase{1023, 1024, 1023},
                                            CutCase{1024, 1024, 1023}, CutCase{5, 6, 5},
-                                           CutCase{5, 5, 4}, CutCase{5, 1, 0}, CutCase{5, 0, 0}));
+                                           CutCase{5, 5, 4}, CutCase{5, 1, 0}, CutCase{5, 0, 0}),
+                         [](const auto& info) {
+                           return "Length" + std::to_string(info.param.length) + "Buffer" +
+                                  std::to_string(info.param.bufferSize);
+                         });
 
 TEST_F(TempDrive, DefaultLosesTrailingSpacesOnly) {
   QString buffer;

@@ -1,4 +1,6 @@
 // Reading a whole section as NUL-separated "key=value" lines.
+#include <ostream>
+#include "support/CaseNames.h"
 #include "TempDrive.h"
 #include "platform/Profile.h"
 
@@ -16,6 +18,8 @@ struct SectionCase {
   QString expected;
   int returned;
 };
+// Failures name the case rather than dump its bytes.
+inline void PrintTo(const SectionCase& c, std::ostream* os) { *os << c.what; }
 
 class ProfileSection : public TempDrive, public ::testing::WithParamInterface<SectionCase> {};
 
@@ -35,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SectionCase{"cut inside a key", 8, rawText("a=1\0b=\0\0"), 6},
                       SectionCase{"cut after a NUL", 6, rawText("a=1\0\0\0"), 4},
                       SectionCase{"two characters", 2, rawText("\0\0"), 0}),
-    [](const auto& info) { return std::to_string(info.index); });
+    qv::test::ByWhat());
 
 TEST_F(TempDrive, MissingOrEmptySectionGivesNothing) {
   put("S.inf", "[Empty]\r\n;only a comment\r\n[S]\r\nk=v\r\n");

@@ -1,5 +1,7 @@
 // Writing values the way the Windows profile functions do, and never losing
 // the old file when a write fails.
+#include <ostream>
+#include "support/CaseNames.h"
 #include <sys/resource.h>
 
 #include <csignal>
@@ -19,6 +21,8 @@ struct WriteCase {
   QString section, key, value;
   QByteArray after;
 };
+// Failures name the case rather than dump its bytes.
+inline void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.what; }
 
 class ProfileWrite : public TempDrive, public ::testing::WithParamInterface<WriteCase> {};
 
@@ -57,8 +61,12 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"Windows-1252 in, other bytes untouched", raw("[S]\r\nz=\x81\x9D\xA0\xFF\r\n"), "S", "k",
                   QString::fromUtf8("·»€"), raw("[S]\r\nz=\x81\x9D\xA0\xFF\r\nk=\xB7\xBB\x80\r\n")},
         WriteCase{"no Windows-1252 byte", "", "S", "k", QString::fromUtf8("a\u4E00b"), "[S]\r\nk=a?b\r\n"},
-        WriteCase{"an empty value", "[S]\r\nk=1\r\n", "S", "k", "", "[S]\r\nk=\r\n"}),
-    [](const auto& info) { return std::to_string(info.index); });
+        WriteCase{"an empty value", "[S]\r\nk=1\r\n", "S", "k", "", "[S]\r\nk=\r\n"},
+        WriteCase{"names outside Windows-1252 found as stored", "[?UKASZ]\r\nk?=1\r\n",
+                  QString::fromUtf8("Łukasz"), QString::fromUtf8("kŻ"), "2", "[?UKASZ]\r\nk?=2\r\n"},
+        WriteCase{"a name outside Windows-1252 written as stored", "", QString::fromUtf8("ŁUKASZ"), "k", "v",
+                  "[?UKASZ]\r\nk=v\r\n"}),
+    qv::test::ByWhat());
 
 TEST_F(TempDrive, KeepsA100kBLineWhenWriting) {
   const QByteArray big = "[S]\r\nbig=" + QByteArray(100000, 'x') + "\r\n";
@@ -71,6 +79,8 @@ struct FailCase {
   const char* what;
   const char* path;
 };
+// Failures name the case rather than dump its bytes.
+inline void PrintTo(const FailCase& c, std::ostream* os) { *os << c.what; }
 
 class ProfileWriteFails : public TempDrive, public ::testing::WithParamInterface<FailCase> {};
 
@@ -93,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ProfileWriteFails,
                          ::testing::Values(FailCase{"the path is a folder", "C:\\Dir.inf"},
                                            FailCase{"the folder is missing", "C:\\Missing\\User.inf"},
                                            FailCase{"the folder is a file", "C:\\File.txt\\User.inf"}),
-                         [](const auto& info) { return std::to_string(info.index); });
+                         qv::test::ByWhat());
 
 // A file-size limit makes the write itself fail half way, even for root: the
 // old file must come through whole.
