@@ -417,15 +417,23 @@ Control* ScreenPainter::graphicalAt(const Control* container, QPoint point) cons
 }
 
 void ScreenPainter::paintScreen(QPainter& p) const {
-  p.fillRect(QRectF(0, 0, screen_.scaleWidth(), screen_.scaleHeight()), qtColor(screen_.backColor()));
-  paintChildren(p, nullptr);
+  // Only the window's inside: a screen cut to its document for paper or a
+  // picture keeps what lies below the cut (the status line, notes) off it.
+  // What lies wholly outside is not drawn at all (a PDF would keep clipped
+  // text as text); what crosses the edge is clipped there.
+  const QRectF inside(0, 0, screen_.scaleWidth(), screen_.scaleHeight());
+  p.save();
+  p.setClipRect(inside, Qt::IntersectClip);
+  p.fillRect(inside, qtColor(screen_.backColor()));
+  paintChildren(p, nullptr, inside);
+  p.restore();
 }
 
-void ScreenPainter::paintChildren(QPainter& p, const Control* container) const {
-  paintGraphical(p, container);
+void ScreenPainter::paintChildren(QPainter& p, const Control* container, const QRectF& area) const {
+  paintGraphical(p, container, area);
   if (!options_.windowedControls) return;
   for (Control* c : screen_.children(container))
-    if (!c->isGraphical()) paintControl(p, *c);
+    if (!c->isGraphical() && (area.isNull() || area.intersects(rectOf(*c)))) paintControl(p, *c);
 }
 
 void ScreenPainter::paintGraphical(QPainter& p, const Control* container, const QRectF& area) const {

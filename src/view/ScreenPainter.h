@@ -79,7 +79,8 @@ class ScreenPainter {
   void paintShape(QPainter& p, const Control& c) const;
   void paintLine(QPainter& p, const Control& c) const;
   void paintImage(QPainter& p, const Control& c) const;
-  void paintChildren(QPainter& p, const Control* container) const;
+  // `area` (twips, the container's child coordinates) skips controls wholly outside it.
+  void paintChildren(QPainter& p, const Control* container, const QRectF& area = {}) const;
 
   const Screen& screen_;
   PaintOptions options_;

@@ -13,6 +13,7 @@
 
 #include "controls/Screen.h"
 #include "engine/Positioning.h"
+#include "files/ScreenClip.h"
 #include "platform/Clock.h"
 #include "screens/Catalog.h"
 #include "unit/engine/EngineTest.h"
@@ -109,6 +110,57 @@ TEST_F(Print, PdfHoldsTheFacsimileWithTheTypedValuesAsText) {
   for (int y = 0; y < page.height(); ++y)
     for (int x = 0; x < page.width(); ++x) dark += qGray(page.pixel(x, y)) < 128;
   EXPECT_GT(dark, page.width() * page.height() / 200) << "the page is blank";
+}
+
+// A page shows the paper document alone: nothing that lies below the cut the
+// Print command makes (the status line with its help text, a note box) is on
+// it, though the screen window holds it.
+TEST_F(Print, APageHoldsNothingBelowTheDocument) {
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    GTEST_SKIP() << "poppler-utils are not installed";
+  const struct {
+    const char* screen;
+    const char* onPaper;  // text of the document itself
+  } cases[] = {
+      {"TF_W2", "Wage and Tax Statement"},
+      {"TF_1095C", "Employer-Provided Health Insurance"},
+      {"TF_SSA1099", "BENEFIT STATEMENT"},
+      {"TF_1099MISC", "Miscellaneous"},
+  };
+  const QString folder = hostPath(QStringLiteral("Pages"));
+  printers_.desktop.setPdfFolder(folder);
+  int second = 0;
+  for (const auto& c : cases) {
+    form_->unload();
+    form_ = qv::screenNamed(QLatin1String(c.screen));
+    ASSERT_TRUE(form_) << c.screen;
+    qv::Form_Position(*form_);
+    // The first field with a help text puts it on the status line.
+    QString help;
+    for (qv::Control* field : form_->array(QStringLiteral("Text1")))
+      if (help.isEmpty() && form_->setFocus(*field)) help = form_->ctl(QStringLiteral("labelMisc")).caption();
+    ASSERT_FALSE(help.isEmpty()) << c.screen << ": the status line shows no help to look for";
+    ASSERT_TRUE(qv::Screen_Clip()) << c.screen;
+    qv::clock::fix(QDateTime(QDate(2025, 3, 4), QTime(5, 7, second++)));
+    const auto shown = print(qv::QtHost::PdfPrinterName);
+    ASSERT_TRUE(shown.empty()) << c.screen << ": " << shown.front().text.toStdString();
+    const QString pdf = QDir(folder).filePath(QStringLiteral("%1_20250304_0507%2.pdf")
+                                                  .arg(QLatin1String(c.screen))
+                                                  .arg(second - 1, 2, 10, QLatin1Char('0')));
+    ASSERT_TRUE(QFile::exists(pdf)) << pdf.toStdString();
+    const QString text = QString::fromUtf8(run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}))
+                             .simplified();
+    EXPECT_TRUE(text.contains(QLatin1String(c.onPaper), Qt::CaseInsensitive)) << c.screen << ":\n" << text.toStdString();
+    EXPECT_FALSE(text.contains(help.simplified())) << c.screen << ": the status line is on the page";
+    // Every caption that starts below the cut stays off the page.
+    for (const qv::Control* label : form_->controls()) {
+      if (label->type() != qv::ControlType::Label || label->container() || label->caption().trimmed().isEmpty())
+        continue;
+      if (label->top() < form_->scaleHeight()) continue;
+      EXPECT_FALSE(text.contains(label->caption().simplified()))
+          << c.screen << ": " << label->displayName().toStdString() << " lies below the cut but is on the page";
+    }
+  }
 }
 
 // Only a CUPS queue that writes PDF files is used, never one with paper in it.
