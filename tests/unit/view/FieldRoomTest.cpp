@@ -97,7 +97,8 @@ const Content kOpmCode{"OPM distribution code", {"7-NONDISABILITY"}};
 const Content kRrbClaim{"claim number and payee code", {"MA 123-45-6789 10"}};
 const Content kSsaClaim{"claim number", {"123-45-6789A"}};
 const Content kTaxRate{"rate of tax", {"30%"}};
-const Content kSsaDescription{"description of amount", {"BENEFITS REPAID TO SSA IN 2026", "OVERPAYMENT RECOVERED 1,234.00"}};
+const Content kSsaDescription{"description of amount",
+                               {"BENEFITS REPAID TO SSA IN 2026", "OVERPAYMENT RECOVERED 1,234.00"}};
 const Content kReserved{"reserved box (holds nothing)", {}};
 
 // Kinds that say what their fields hold.
@@ -349,7 +350,8 @@ class FieldRoom : public qvtest::EngineTest {
       const auto& indexes = entry.indexes;
       if (screen != QLatin1String(entry.screen) || !std::count(indexes.begin(), indexes.end(), field.index()))
         continue;
-      if (content) faults << where + QStringLiteral(": its kind %1 says what it holds; take it out of the table").arg(field.tag());
+      if (content)
+        faults << where + QStringLiteral(": its kind %1 says what it holds; take it out of the table").arg(field.tag());
       content = entry.content;
       classified.insert({screen, field.index()});
     }
