@@ -174,10 +174,8 @@ QRectF textBounds(QPainter& p, const QRectF& rect, int flags, const QString& tex
 
 void paintTextBox(QPainter& p, const Control& c, const QRectF& r, bool white) {
   p.fillRect(r, white ? QColor(Qt::white) : qtColor(c.backColor()));
-  const bool border = c.borderStyle() != 0;
-  if (border) sunken(p, r);
-  const QRectF text = r.adjusted((border ? 3 : 1) * Px, (border ? 3 : 1) * Px,
-                                 -(border ? 3 : 1) * Px, -(border ? 2 : 0) * Px);
+  if (c.borderStyle() != 0) sunken(p, r);
+  const QRectF text = ScreenPainter::textBoxTextRect(c, r);
   const int flags = horizontalFlag(c.alignment()) | Qt::AlignTop |
                     (c.multiLine() ? int(Qt::TextWordWrap) : int(Qt::TextSingleLine));
   drawText(p, text, flags, c.multiLine() ? shownText(c.text()) : c.text(), paintFont(c),
@@ -359,6 +357,13 @@ QPoint ScreenPainter::clientOffset(const Control& container) {
   if (container.type() == ControlType::PictureBox && container.borderStyle() != 0)
     return QPoint(2 * TwipsPerPixel, 2 * TwipsPerPixel);
   return QPoint(0, 0);
+}
+
+QRectF ScreenPainter::textBoxTextRect(const Control& box, const QRectF& rect) {
+  // Inside the sunken border and a pixel's gap; without a border, a pixel in.
+  const double side = (box.borderStyle() != 0 ? 3 : 1) * Px;
+  const double bottom = (box.borderStyle() != 0 ? 2 : 0) * Px;
+  return rect.adjusted(side, side, -side, -bottom);
 }
 
 int ScreenPainter::gridColumnWidth(const Control& grid, int col) {

@@ -61,6 +61,8 @@ class ScreenPainter {
   // Which tab a point of a tab control's strip falls on (twips from its
   // top-left corner), -1 for none.
   static int tabAt(const Control& tabs, QPoint point);
+  // Where a text box's text lies when it fills `rect` (twips).
+  static QRectF textBoxTextRect(const Control& box, const QRectF& rect);
   // A grid column's width (twips); columns without one are 960 wide.
   static int gridColumnWidth(const Control& grid, int col);
   // A grid row's height (twips): the font's line with a little room, at least 240.

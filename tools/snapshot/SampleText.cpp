@@ -11,29 +11,35 @@ struct Sample {
   const char* text;  // lines joined by CR LF
 };
 
+// The longest values the boxes must hold whole: amounts up to 9,999,999.99,
+// names and address lines of 30 characters.
 constexpr Sample kSamples[] = {
-    {"MONEY", "$123,456.78"},
-    {"AMONEY", "$123,456.78"},
-    {"SMONEY", "123,456.78"},
-    {"-MONEY", "($12,345.67)"},
+    {"MONEY", "$9,999,999.99"},
+    {"AMONEY", "$9,999,999.99"},
+    {"SMONEY", "9,999,999.99"},
+    {"-MONEY", "($9,999,999.99)"},
+    {"COMPUTED", "-$9,999,999.99"},
     {"TIN", "123-45-6789"},
-    {"EIN", "91-4234567"},
-    {"DATE", "12/31/2024"},
-    {"DATEX", "12/31/2024"},
-    {"YEAR", "2024"},
-    {"TAXYEAR", "2024"},
-    {"TAXYEAR1099G", "2024"},
+    {"EIN", "12-3456789"},
+    {"DATE", "12/31/2026"},
+    {"DATEX", "12/31/2026"},
+    {"YEAR", "2026"},
+    {"TAXYEAR", "2026"},
+    {"TAXYEAR1099G", "2026"},
     {"%", "12.3456"},
     {"#.#", "12.3456"},
     {"#", "12"},
     {"CHECKBOX", "X"},
     {"PHONE", "(555) 555-0123"},
-    {"TPNAME", "JOHN Q. TAXPAYER\r\n1234 MAIN STREET APT 5B\r\nANYTOWN, ST 12345-6789"},
+    {"TPNAME",
+     "ALEXANDRA K. FITZGERALD-MORRIS\r\n4500 NORTH RIVERSIDE DR APT 12\r\nSAN FRANCISCO, CA 94105-1234"},
     {"ISSUER",
-     "FIRST NATIONAL BANK OF ANYTOWN\r\n100 COMMERCE BOULEVARD\r\nANYTOWN, ST 12345\r\n(555) 555-0100"},
+     "FIRST NATIONAL BANK OF ANYTOWN\r\n4500 NORTH RIVERSIDE DR APT 12\r\nSAN FRANCISCO, CA 94105-1234\r\n"
+     "(555) 555-0123"},
 };
 
-constexpr const char* kPlain = "SAMPLE 123456";
+// A state ID number, the longest of the common plain boxes.
+constexpr const char* kPlain = "12-3456789-0001";
 
 }  // namespace
 
