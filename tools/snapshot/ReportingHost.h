@@ -17,7 +17,8 @@ class ReportingHost : public Host {
                       const QStringList& buttons) override;
   QString openFileDialog(const FileDialogRequest&) override { return {}; }
   QString saveFileDialog(const FileDialogRequest&) override { return {}; }
-  QStringList printers() override { return {}; }
+  // The desktop always has the PDF printer.
+  QStringList printers() override { return {QStringLiteral("Quorvane PDF")}; }
   bool printScreen(Screen&, const QString&, QString* error) override;
   bool copyScreenPicture(Screen&) override { return false; }
   QString clipboardText() override { return {}; }

@@ -7,8 +7,10 @@
 // built into the program), at the screen's size in pixels. With --filled it
 // also writes OUTDIR/NAME-filled.png with a sample entry in every field and
 // every check label ticked.
-// Document screens go through the engine's start-up (appearance by field
-// kind, captions from Forms.inf, border) for the tax year 2024.
+// The program's own screens are loaded as the program loads them (their own
+// start-up: the engine's appearance by field kind, captions from Forms.inf,
+// border, and what each screen puts in itself) for the tax year 2024; other
+// layouts (the main window, the dialogs) are drawn as laid out.
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -25,7 +27,9 @@
 #include "engine/TaxYear.h"
 #include "frame/ErrorTrap.h"
 #include "frame/MainWindow.h"
+#include "frame/Configure.h"
 #include "frame/ProgramState.h"
+#include "screens/Catalog.h"
 #include "platform/Paths.h"
 #include "view/ScreenPainter.h"
 
@@ -37,6 +41,14 @@ void say(const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); 
 
 const char* const kSettingsFiles[] = {"Forms.inf", "SSMC.inf", "K1Help.inf"};
 const QString kInfFolder = QStringLiteral("C:\\QuorvaneInfFiles");
+
+// Every picture shows the tax year 2024 (the configuration screen's load
+// chooses the year by today's date).
+void fixTaxYear() {
+  ProgramState& s = state();
+  s.YearChoices = {QStringLiteral("2024"), QStringLiteral("2025"), QStringLiteral("2026"), QStringLiteral("20XX")};
+  s.YearChoiceIndex = 0;
+}
 
 // The shipped settings files on a temporary drive C:, a fixed tax year, and
 // the field colours of the main window's legend, as start-up leaves them.
@@ -57,9 +69,7 @@ bool setUpRun(const QTemporaryDir& drive) {
   s.K1HelpInfFile = paths::join(kInfFolder, QStringLiteral("K1Help.inf"));
   s.UserSection = QStringLiteral("SNAPSHOT");
   s.UserInfFile = paths::join(kInfFolder, QStringLiteral("Snapshot.inf"));
-  s.YearChoices = {QStringLiteral("2024"), QStringLiteral("2025"), QStringLiteral("2026"),
-                   QStringLiteral("20XX")};
-  s.YearChoiceIndex = 0;
+  fixTaxYear();
 
   // The main window's layout alone, without its start-up: screens that size
   // themselves by it, and the legend the field colours come from.
@@ -74,22 +84,16 @@ bool setUpRun(const QTemporaryDir& drive) {
   return true;
 }
 
-// The screens whose Load starts with Form_Init: the document screens and
-// the configuration screen.
-bool startsWithFormInit(const QString& name) {
-  static const QRegularExpression re(QStringLiteral("^(TF|F[1-5])_"),
-                                     QRegularExpression::CaseInsensitiveOption);
-  return re.match(name).hasMatch();
+// The program's instance of a screen, or nullptr for a layout it only draws.
+Screen* programScreen(const QString& name) {
+  if (name.compare(QLatin1String("F1_Configure"), Qt::CaseInsensitive) == 0) return &configureScreen();
+  return screenNamed(name);
 }
 
-// What the screen's Load and its positioning do to its look.
-void startUp(Screen& screen) {
-  if (!startsWithFormInit(screen.name())) return;
-  Form_Init(screen);
+// What positioning does to the look after the screen's own Load: the
+// chosen year in the year labels.
+void positioned(Screen& screen) {
   trap(QStringLiteral("snapshot:") + screen.name(), [&] {
-    Control* border = screen.find(QStringLiteral("myBorder"));
-    if (border && border->type() == ControlType::Shape) Form_Layout(*border);
-    // Positioning shows the chosen year in the year labels.
     if (Form_HasTaxYear())
       for (int index : {1, 3})
         if (Control* year = screen.find(QStringLiteral("TaxYear"), index))
@@ -112,13 +116,20 @@ bool save(const QImage& image, const QString& path) {
 }
 
 bool snapshot(const QString& name, const QDir& out, bool filled) {
-  Screen screen(name);
-  QString error;
-  if (!layout::load(screen, name, &error)) {
-    say(QStringLiteral("snapshot: %1: %2").arg(name, error));
-    return false;
+  Screen drawn(name);
+  Screen* own = programScreen(name);
+  Screen& screen = own ? *own : drawn;
+  if (own) {
+    trap(QStringLiteral("snapshot:") + name, [&] { own->load(); });
+    if (!own->loaded()) return false;
+    positioned(*own);
+  } else {
+    QString error;
+    if (!layout::load(drawn, name, &error)) {
+      say(QStringLiteral("snapshot: %1: %2").arg(name, error));
+      return false;
+    }
   }
-  startUp(screen);
   bool ok = save(renderScreen(screen), out.filePath(name + QStringLiteral(".png")));
   if (filled) {
     for (Control* c : screen.controls())
@@ -127,6 +138,8 @@ bool snapshot(const QString& name, const QDir& out, bool filled) {
       if (check->type() == ControlType::Label) check->setCaption(QStringLiteral("X"));
     ok = save(renderScreen(screen), out.filePath(name + QStringLiteral("-filled.png"))) && ok;
   }
+  if (own) own->unload();
+  fixTaxYear();
   state().CurrentForm = nullptr;  // the screen goes away here
   return ok;
 }
