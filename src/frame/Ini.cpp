@@ -17,6 +17,21 @@ constexpr int kReadBuffer = 1024;
 constexpr int kMaxRetries = 6;
 int g_retries = 0;
 
+QStringList& unusable() {
+  static QStringList paths;
+  return paths;
+}
+
+// A file the user was told about, or one inside such a folder.
+bool toldUnusable(const QString& file) {
+  const QString host = paths::toHost(file);
+  for (const QString& path : unusable()) {
+    const QString told = paths::toHost(path);
+    if (host == told || host.startsWith(told + u'/')) return true;
+  }
+  return false;
+}
+
 QChar separatorOf(const QString& path) {
   return path.contains(u'\\') || !path.contains(u'/') ? u'\\' : u'/';
 }
@@ -51,6 +66,7 @@ QString ReadINF(const QString& section, const QString& key, const QString& def, 
 }
 
 bool SaveINF(const QString& section, const QString& key, const QString& value, const QString& file) {
+  if (toldUnusable(file)) return false;
   enum Step { Folders, CreateFile, Write, Done };
   Step step = Folders;
   QStringList levels;
@@ -86,6 +102,9 @@ bool SaveINF(const QString& section, const QString& key, const QString& value, c
   }
   return true;
 }
+
+void markSettingsUnusable(const QString& path) { unusable() << path; }
+void clearUnusableSettings() { unusable().clear(); }
 
 int saveIniRetryCount() { return g_retries; }
 void resetSaveIniRetryCount() { g_retries = 0; }

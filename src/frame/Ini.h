@@ -14,6 +14,11 @@ QString ReadINF(const QString& section, const QString& key, const QString& def, 
 // go on either way; the result says whether the value is in the file.
 bool SaveINF(const QString& section, const QString& key, const QString& value, const QString& file);
 
+// A settings file or folder the user has been told cannot be used (start-up
+// says so once): writes to it fail without a report of their own.
+void markSettingsUnusable(const QString& path);
+void clearUnusableSettings();
+
 // Retries used by the current failing write (tests).
 int saveIniRetryCount();
 void resetSaveIniRetryCount();

@@ -283,11 +283,12 @@ void F0_MDI::MDI_Setup() {
       guide->enabled = paths::fileExists(s.UserGuideFile);
       if (observer()) observer()->screenChanged(*this);
     }
-
-    const auto legend = array(QStringLiteral("txtLegend"));
-    for (int i = 1; i < int(legend.size()) && i < int(s.ColorTable.size()); ++i)
-      s.ColorTable[i] = legend[i]->backColor();
   });
+  // The field colours come from the legend also when the set-up ended early:
+  // without them every focused field would turn black.
+  const auto legend = array(QStringLiteral("txtLegend"));
+  for (int i = 1; i < int(legend.size()) && i < int(s.ColorTable.size()); ++i)
+    s.ColorTable[i] = legend[i]->backColor();
 }
 
 void F0_MDI::MDI_Setup_Common() {
@@ -296,7 +297,6 @@ void F0_MDI::MDI_Setup_Common() {
   s.SSMCInfFile = kInfFolder + QStringLiteral("\\SSMC.inf");
   s.K1HelpInfFile = kInfFolder + QStringLiteral("\\K1Help.inf");
   s.PicturesFolder = s.ProgramFolder;
-  installSettingsFiles();
 }
 
 void F0_MDI::MDI_Setup_Velmora() { setupEdition(kVelmora); }
@@ -306,10 +306,12 @@ void F0_MDI::MDI_Setup_Kestrum() { setupEdition(kKestrum); }
 void F0_MDI::setupEdition(const Edition& e) {
   ProgramState& s = state();
   applyEdition(e, IconFile, VersionMajor);
-  SaveInfFolders(s.UserInfFile, QLatin1String(e.formsFolder));
   s.FileExtension = QLatin1String(e.extension);
   s.FileFilter = filterOf(QLatin1String(e.filterText), QLatin1String(e.filterPattern));
+  const QString problem = settingsPlace();
+  SaveInfFolders(s.UserInfFile, QLatin1String(e.formsFolder));
   MDI_Setup_TaxFormsFolder();
+  if (!problem.isEmpty()) raiseError(err::PathNotFound, problem);
 }
 
 void F0_MDI::MDI_Setup_TaxFormsFolder() {
@@ -338,7 +340,6 @@ void F0_MDI::testModeSetup() {
   s.SSMCInfFile = inf + QStringLiteral("\\SSMC.inf");
   s.K1HelpInfFile = inf + QStringLiteral("\\K1Help.inf");
   s.PicturesFolder = s.ProgramFolder;
-  installSettingsFiles();
 
   Show_MBX(QStringLiteral("Quorvane - Testing"), 800, QStringLiteral("Choose System to Test"),
            QStringLiteral("Velmora"), false, QStringLiteral("Other"), {}, {}, 9);
@@ -350,10 +351,30 @@ void F0_MDI::testModeSetup() {
   // The test mode's filter names both editions' files alike.
   s.FileFilter = filterOf(velmora ? QStringLiteral("Tax Form Files (*.velmora)") : QLatin1String(e.filterText),
                           QLatin1String(e.filterPattern));
+  const QString problem = settingsPlace();
   SaveInfFolders(s.UserInfFile, QLatin1String(e.formsFolder));
   IconFile = paths::join(s.ProgramFolder, QLatin1String(e.icon));
   s.UserGuideFile = paths::join(s.ProgramFolder, QLatin1String(e.guide)).replace(QStringLiteral("<ver>"), VersionMajor);
   FormsFolder = kDevFolder + QStringLiteral("\\Forms");
+  if (!problem.isEmpty()) raiseError(err::PathNotFound, problem);
+}
+
+QString F0_MDI::settingsPlace() {
+  const ProgramState& s = state();
+  const QString folder = s.FormsInfFile.left(s.FormsInfFile.lastIndexOf(u'\\'));
+  QString place = folder;
+  QString why = paths::folderProblem(folder);
+  if (why.isEmpty()) {
+    installSettingsFiles();
+    place = s.UserInfFile;
+    why = paths::fileProblem(place);
+  }
+  if (why.isEmpty()) return {};
+  // Told once here; the writes that follow fail without a report each.
+  markSettingsUnusable(place);
+  QString text = QStringLiteral("Settings are not saved: %1 cannot be used, %2.").arg(place, why);
+  if (place.size() > 1 && place.at(1) == u':') text += u' ' + paths::driveDescription(place.at(0));
+  return text;
 }
 
 void F0_MDI::installSettingsFiles() {

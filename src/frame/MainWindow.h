@@ -53,6 +53,9 @@ class F0_MDI : public Screen {
   void testModeSetup();
   void setupEdition(const Edition& e);
   void installSettingsFiles();
+  // Checks the settings folder and the user's file; installs the shipped
+  // files when they can be used, else says why (and marks them unusable).
+  QString settingsPlace();
 
   QString FormsFolder;
   QString IconFile;

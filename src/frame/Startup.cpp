@@ -1,5 +1,6 @@
 #include "frame/Startup.h"
 
+#include "frame/Ini.h"
 #include "frame/MainWindow.h"
 #include "frame/ProgramState.h"
 
@@ -7,6 +8,7 @@ namespace qv {
 
 void startProgram(const ProgramStart& start) {
   resetState();
+  clearUnusableSettings();
   ProgramState& s = state();
   s.ExeName = start.exeName;
   s.ProgramFolder = start.programFolder;

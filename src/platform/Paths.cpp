@@ -100,7 +100,60 @@ bool makeFolder(const QString& programPath) {
 QString join(const QString& folder, const QString& name) {
   if (folder.isEmpty()) return name;
   if (isSeparator(folder.back())) return folder + name;
-  return folder + u'\\' + name;
+  const bool host = folder.contains(u'/') && !folder.contains(u'\\');
+  return folder + (host ? u'/' : u'\\') + name;
+}
+
+namespace {
+
+// The program path's levels below its drive or root: "C:\A", "C:\A\B".
+QStringList levelsOf(const QString& programPath) {
+  QStringList levels;
+  QString path;
+  for (const QString& piece : QString(programPath).replace(u'/', u'\\').split(u'\\')) {
+    const bool first = path.isEmpty();
+    path = first ? piece : path + u'\\' + piece;
+    if (first && (piece.isEmpty() || piece.endsWith(u':'))) continue;  // the drive or root
+    if (!piece.isEmpty()) levels << path;
+  }
+  return levels;
+}
+
+}  // namespace
+
+QString folderProblem(const QString& programPath) {
+  for (const QString& level : levelsOf(programPath)) {
+    const QFileInfo info(toHost(level));
+    if (info.isDir()) continue;
+    if (info.exists()) return QStringLiteral("%1 is a file, not a folder").arg(info.filePath());
+    if (!makeFolder(level)) {
+      const QFileInfo parent(info.absolutePath());
+      if (!parent.exists()) return QStringLiteral("the folder %1 cannot be made").arg(parent.filePath());
+      if (!parent.isDir()) return QStringLiteral("%1 is a file, not a folder").arg(parent.filePath());
+      return QStringLiteral("%1 cannot be made (no permission to write in %2)")
+          .arg(info.filePath(), parent.filePath());
+    }
+  }
+  return {};
+}
+
+QString fileProblem(const QString& programPath) {
+  const QStringList levels = levelsOf(programPath);
+  if (levels.size() > 1) {
+    const QString folder = folderProblem(levels.at(levels.size() - 2));
+    if (!folder.isEmpty()) return folder;
+  }
+  const QFileInfo info(toHost(programPath));
+  if (info.isDir()) return QStringLiteral("%1 is a folder, not a file").arg(info.filePath());
+  if (info.exists() ? !info.isWritable() : !QFileInfo(info.absolutePath()).isWritable())
+    return QStringLiteral("%1 cannot be written (no permission)").arg(info.filePath());
+  return {};
+}
+
+QString driveDescription(QChar drive) {
+  const QChar letter = drive.toUpper();
+  const QString variable = QStringLiteral("QUORVANE_DRIVE_") + letter;
+  return QStringLiteral("Drive %1: is %2 (set by %3).").arg(letter).arg(driveRoot(letter), variable);
 }
 
 }  // namespace qv::paths

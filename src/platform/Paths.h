@@ -20,7 +20,16 @@ bool folderExists(const QString& programPath);
 // Creates one folder level; false when its parent is missing or it cannot be made.
 bool makeFolder(const QString& programPath);
 
-// Joins with "\" unless `folder` already ends in a separator.
+// Joins with the separator `folder` uses ("\" for a program path, "/" for
+// a host path), unless it already ends in one.
 QString join(const QString& folder, const QString& name);
+
+// Why a folder cannot be used (empty when it can): each missing level is
+// made on the way; the answer names the host path and what is wrong there.
+QString folderProblem(const QString& programPath);
+// Why a file cannot be used in its folder (the folder itself is checked too).
+QString fileProblem(const QString& programPath);
+// Where a drive letter's folder is and what sets it, for messages.
+QString driveDescription(QChar drive);
 
 }  // namespace qv::paths

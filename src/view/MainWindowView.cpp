@@ -1,6 +1,7 @@
 #include "view/MainWindowView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -20,7 +21,7 @@
 namespace qv {
 
 namespace {
-constexpr int kSysAppWorkspace = 12;
+constexpr int kSysButtonFace = 15;
 
 // A main window holds picture boxes only, each aligned to its left edge.
 std::vector<Control*> panelBoxes(const Screen& s) {
@@ -41,7 +42,8 @@ MainWindowView::MainWindowView(Screen& mainScreen, QWidget* parent)
   panel_->routeKeysFrom(this);
   panel_->installEventFilter(this);
   mdi_ = new QMdiArea(central);
-  mdi_->setBackground(systemColor(kSysAppWorkspace));
+  // The main window's back colour, the button face, behind the screens.
+  mdi_->setBackground(systemColor(kSysButtonFace));
   row->addWidget(panel_);
   row->addWidget(mdi_, 1);
   setCentralWidget(central);
@@ -73,6 +75,8 @@ void MainWindowView::applyScreen() {
   if (screen_.icon() != icon_) {
     icon_ = screen_.icon();
     setWindowIcon(icon_.isEmpty() ? QIcon() : QIcon(picturePath(icon_)));
+    // Every window of the program without an icon of its own shows this one.
+    QApplication::setWindowIcon(windowIcon());
   }
   const QRect geometry(screen_.left(), screen_.top(), screen_.width(), screen_.height());
   if (geometry != applied_) {

@@ -74,6 +74,7 @@ const std::map<QString, Runner::Handler>& Runner::commands() {
   static const std::map<QString, Handler> table = {
       {"start", &Runner::cmdStart},           {"file", &Runner::cmdFile},
       {"bytes", &Runner::cmdBytes},           {"folder", &Runner::cmdFolder},
+      {"drive-root", &Runner::cmdDriveRoot},
       {"remove", &Runner::cmdRemove},         {"program-file", &Runner::cmdProgramFile},
       {"remove-program-file", &Runner::cmdRemoveProgramFile},
       {"another-copy-running", &Runner::cmdAnotherCopy},
@@ -203,6 +204,11 @@ void Runner::cmdBytes(const QStringList& a) {
 void Runner::cmdFolder(const QStringList& a) {
   need(a, 1, "folder \"C:\\path\"");
   if (!QDir().mkpath(paths::toHost(a[0]))) fail(QStringLiteral("cannot make ") + a[0]);
+}
+
+void Runner::cmdDriveRoot(const QStringList& a) {
+  need(a, 2, "drive-root <letter> \"path inside the scenario's temporary folder\"");
+  paths::setDriveRoot(a[0].at(0), QDir(drive_->path()).filePath(a[1]));
 }
 
 void Runner::cmdRemove(const QStringList& a) {

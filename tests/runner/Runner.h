@@ -45,6 +45,7 @@ class Runner {
   void cmdFile(const QStringList& a);
   void cmdBytes(const QStringList& a);
   void cmdFolder(const QStringList& a);
+  void cmdDriveRoot(const QStringList& a);
   void cmdRemove(const QStringList& a);
   void cmdProgramFile(const QStringList& a);
   void cmdRemoveProgramFile(const QStringList& a);

@@ -100,6 +100,8 @@ TEST(PathsJoin, AddsOneSeparator) {
   EXPECT_EQ(paths::join("C:\\Forms", "W2.qvf"), "C:\\Forms\\W2.qvf");
   EXPECT_EQ(paths::join("C:\\Forms\\", "W2.qvf"), "C:\\Forms\\W2.qvf");
   EXPECT_EQ(paths::join("/tmp/", "W2.qvf"), "/tmp/W2.qvf");
+  // A host folder keeps its own separator: one kind in a path shown to the user.
+  EXPECT_EQ(paths::join("/opt/quorvane", "Velmora.ICO"), "/opt/quorvane/Velmora.ICO");
   EXPECT_EQ(paths::join("", "W2.qvf"), "W2.qvf");
 }
 

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
 #include <QApplication>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -96,6 +99,20 @@ TEST_F(MainWindow, PanelIsDockedLeftAtFullHeight) {
   QApplication::processEvents();
   EXPECT_EQ(twipsToPixels(panel.height()), window.panel()->height());
   ASSERT_TRUE(window.panel()->widgetFor(main.ctl(QStringLiteral("txtLegend"), 9)));
+}
+
+TEST_F(MainWindow, ScreensShowOnTheButtonFaceUnderTheEditionsIcon) {
+  EXPECT_EQ(window.mdiArea()->background().color(), systemColor(15));
+  const QString icon = QDir(QStringLiteral(QV_PROGRAM_DIR)).filePath(QStringLiteral("Velmora.ICO"));
+  ASSERT_TRUE(QFile::exists(icon));
+  main.setIcon(icon);
+  RecordingScreen child(QStringLiteral("TF_Child"), kChild);
+  window.showChild(child);
+  const QIcon shown = window.subWindowFor(child)->windowIcon();
+  ASSERT_FALSE(shown.isNull()) << "a screen without an icon of its own shows the edition's";
+  EXPECT_EQ(shown.pixmap(16).toImage(), window.windowIcon().pixmap(16).toImage());
+  child.unload();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST_F(MainWindow, ChildScreensLiveInSubWindows) {
