@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -44,6 +45,9 @@ MainWindowView::MainWindowView(Screen& mainScreen, QWidget* parent)
   mdi_ = new QMdiArea(central);
   // The main window's back colour, the button face, behind the screens.
   mdi_->setBackground(systemColor(kSysButtonFace));
+  // A screen larger than the area (the 1095-C) can be scrolled to.
+  mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   row->addWidget(panel_);
   row->addWidget(mdi_, 1);
   setCentralWidget(central);
@@ -239,6 +243,21 @@ QMdiSubWindow* MainWindowView::subWindowFor(const Screen& child) const {
 
 ScreenView* MainWindowView::viewFor(const Screen& child) const { return views_.value(&child).data(); }
 
+void MainWindowView::bringIntoView(QWidget* widget) {
+  QWidget* area = mdi_->viewport();
+  if (!widget || !area->isAncestorOf(widget)) return;
+  const QRect r(widget->mapTo(area, QPoint(0, 0)), widget->size());
+  const QRect seen = area->rect();
+  constexpr int kMargin = 8;  // a little of the box's surroundings too
+  auto scrollBy = [](QScrollBar* bar, int by) {
+    if (by != 0) bar->setValue(bar->value() + by);
+  };
+  if (r.bottom() > seen.bottom()) scrollBy(mdi_->verticalScrollBar(), r.bottom() - seen.bottom() + kMargin);
+  else if (r.top() < seen.top()) scrollBy(mdi_->verticalScrollBar(), r.top() - seen.top() - kMargin);
+  if (r.right() > seen.right()) scrollBy(mdi_->horizontalScrollBar(), r.right() - seen.right() + kMargin);
+  else if (r.left() < seen.left()) scrollBy(mdi_->horizontalScrollBar(), r.left() - seen.left() - kMargin);
+}
+
 void MainWindowView::giveKeyboard() {
   const Screen* owner = Screen::focusOwner();
   if (!owner || owner == &screen_) panel_->syncFocus();
@@ -260,6 +279,7 @@ void MainWindowView::showChild(Screen& child) {
   auto* view = new ScreenView(child, sub);
   sub->setWidget(view);
   view->routeKeysFrom(sub);
+  connect(view, &ScreenView::focusMoved, this, &MainWindowView::bringIntoView);
   auto* binding = new ScreenWindowBinding(sub, view, ScreenWindowBinding::Kind::MdiChild);
   mdi_->addSubWindow(sub);
   subs_.insert(&child, sub);

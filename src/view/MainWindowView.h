@@ -54,6 +54,9 @@ class MainWindowView : public QMainWindow {
   void menuChosen(QAction* action);
   void subWindowActivated(QMdiSubWindow* sub);
   void activateChild(Screen& child);
+  // Scrolls the screens' area so that a focused field of a screen larger than
+  // the area is in sight.
+  void bringIntoView(QWidget* widget);
   void mainUnloaded();
 
   Screen& screen_;

@@ -189,6 +189,7 @@ void ScreenView::focusChanged(Control& c) {
     if (QWidget* w = widgetFor(c)) {
       w->setFocus(Qt::OtherFocusReason);
       updateControlWidget(w, c, Prop::Selection);  // a line edit drops its selection on focus out
+      emit focusMoved(w);
     }
   } else if (!active) {
     setFocus(Qt::OtherFocusReason);

@@ -47,6 +47,7 @@ class ScreenView : public QWidget, public ScreenObserver {
   void screenPropertiesChanged();  // caption, size, colours, menus
   void controlsReplaced();         // loaded again: new widgets
   void unloaded();                 // the screen unloaded; its widgets are gone
+  void focusMoved(QWidget* widget);  // a control's widget took the focus
 
  protected:
   void paintEvent(QPaintEvent* event) override;
