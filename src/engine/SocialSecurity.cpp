@@ -217,7 +217,8 @@ bool SS_MC_Save() {
   for (int i = 0; i < int(kFields.size()); ++i) {
     const SSMCField& f = kFields[i];
     ssMcValue(i) = storedForm(f, form.ctl(str(f.box)).text());
-    written = SaveINF(sectionOf(f), year, ssMcValue(i), s.SSMCInfFile) && written;
+    // A file the user was told cannot be used has no better place to wait for.
+    written = (SaveINF(sectionOf(f), year, ssMcValue(i), s.SSMCInfFile) || settingsUnusable(s.SSMCInfFile)) && written;
   }
   return written;
 }

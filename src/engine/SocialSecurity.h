@@ -15,7 +15,8 @@ void SS_MC_Load();
 // PartBPremium, without the configuration screen: a tax-year change made on
 // another screen keeps them the chosen year's.
 void SS_MC_Load_Values(const QString& year);
-// Whether the six values passed their checks and are all in the file.
+// Whether the six values passed their checks and are in the file (or the
+// file is one start-up said cannot be used).
 bool SS_MC_Save();
 bool SS_MC_Edit_All();
 bool SS_MC_Edit_Rate(Control& box);

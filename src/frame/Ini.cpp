@@ -22,8 +22,10 @@ QStringList& unusable() {
   return paths;
 }
 
+}  // namespace
+
 // A file the user was told about, or one inside such a folder.
-bool toldUnusable(const QString& file) {
+bool settingsUnusable(const QString& file) {
   const QString host = paths::toHost(file);
   for (const QString& path : unusable()) {
     const QString told = paths::toHost(path);
@@ -31,6 +33,8 @@ bool toldUnusable(const QString& file) {
   }
   return false;
 }
+
+namespace {
 
 QChar separatorOf(const QString& path) {
   return path.contains(u'\\') || !path.contains(u'/') ? u'\\' : u'/';
@@ -66,7 +70,7 @@ QString ReadINF(const QString& section, const QString& key, const QString& def, 
 }
 
 bool SaveINF(const QString& section, const QString& key, const QString& value, const QString& file) {
-  if (toldUnusable(file)) return false;
+  if (settingsUnusable(file)) return false;
   enum Step { Folders, CreateFile, Write, Done };
   Step step = Folders;
   QStringList levels;

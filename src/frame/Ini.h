@@ -18,6 +18,8 @@ bool SaveINF(const QString& section, const QString& key, const QString& value, c
 // says so once): writes to it fail without a report of their own.
 void markSettingsUnusable(const QString& path);
 void clearUnusableSettings();
+// Whether writes to the file are known not to be possible this run.
+bool settingsUnusable(const QString& file);
 
 // Retries used by the current failing write (tests).
 int saveIniRetryCount();
