@@ -18,6 +18,11 @@ class FormScreen : public Screen {
   // the screen is saved, printed or copied (the SSA-1099 and RRB-1099 flags).
   virtual bool computationError() const { return false; }
 
+  // The numbers of the licence photographs (1 and 2) a form file keeps; a
+  // screen without photographs keeps none.
+  virtual int photoIndex(int which) const { (void)which; return 0; }
+  virtual void setPhotoIndex(int which, int index) { (void)which; (void)index; }
+
   // Text1(index); a missing index is error 340.
   Control& field(int index) const { return ctl(QStringLiteral("Text1"), index); }
   // A member of the Text1 field array.

@@ -11,6 +11,7 @@
 #include "engine/Positioning.h"
 #include "engine/SocialSecurity.h"
 #include "engine/TaxYear.h"
+#include "files/FormFiles.h"
 #include "files/ScreenClip.h"
 #include "frame/Common.h"
 #include "frame/Configure.h"
@@ -424,7 +425,10 @@ void F0_MDI::cmdBtn_Click(int index) {
     if (step(Show_Taskbar)) step([&] { MDI_Quit(); });
     return;
   }
-  if (command == u"OPEN") return;
+  if (command == u"OPEN") {
+    step(Open_File);
+    return;
+  }
   if (command == u"CONFIGURE") {
     s.CurrentFile.clear();
     if (!step([&] { Form_Position(configureScreen()); })) return;
@@ -470,6 +474,7 @@ void F0_MDI::cmdBtn_Click(int index) {
       if (!step([&] { passed = EditCtl(*c); }) || !passed) return;
     }
     if (id == u"CONFIGURE") step(SS_MC_Save);
+    else step(Save_File);
   } else if (command == u"PRINT") {
     // The paper is printed at the document's size; the window gets its own
     // height back afterwards, so the status line below the document returns.
@@ -495,6 +500,13 @@ void F0_MDI::picLegends_Click() {
   TaskbarHidden = !TaskbarHidden;
 }
 
+namespace {
+// Print, Clear and Close Form need a screen, as the buttons do.
+void reportNoScreen(const char* handler) {
+  Error_Logger(QStringLiteral("F0_MDI:") + QLatin1String(handler), 800, kNoScreen);
+}
+}  // namespace
+
 void F0_MDI::onMenu(Menu& m) {
   ProgramState& s = state();
   for (const ScreenItem& item : kScreenItems) {
@@ -506,6 +518,12 @@ void F0_MDI::onMenu(Menu& m) {
     Form_Position(*screen);
     return;
   }
+  if (sameText(m.name, QLatin1String("mnuControlOpen"))) return Open_File();
+  if (sameText(m.name, QLatin1String("mnuControlSave"))) {
+    // Saving needs a screen, as the buttons say.
+    if (!activeChild()) return reportNoScreen("mnuControlSave_Click");
+    return Save_File();
+  }
   static const std::pair<const char*, void (F0_MDI::*)()> kCommands[] = {
       {"mnuControlPrint", &F0_MDI::mnuControlPrint_Click}, {"mnuControlClear", &F0_MDI::mnuControlClear_Click},
       {"mnuControlClose", &F0_MDI::mnuControlClose_Click}, {"mnuControlGuide", &F0_MDI::mnuControlGuide_Click},
@@ -515,12 +533,6 @@ void F0_MDI::onMenu(Menu& m) {
     if (sameText(m.name, QLatin1String(name))) (this->*handler)();
 }
 
-namespace {
-// Print, Clear and Close Form need a screen, as the buttons do.
-void reportNoScreen(const char* handler) {
-  Error_Logger(QStringLiteral("F0_MDI:") + QLatin1String(handler), 800, kNoScreen);
-}
-}  // namespace
 
 void F0_MDI::mnuControlPrint_Click() {
   Screen* active = activeChild();

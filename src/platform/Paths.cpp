@@ -54,6 +54,20 @@ QString toHost(const QString& programPath) {
   return QDir::cleanPath(QDir::currentPath() + u'/' + host);
 }
 
+QString toProgram(const QString& hostPath) {
+  if (hostPath.isEmpty() || hasDriveLetter(hostPath)) return hostPath;
+  const QString host = QDir::cleanPath(hostPath);
+  // Drive C first: the folders of other letters may lie below it.
+  for (const QChar d : QStringLiteral("CABDEFGHIJKLMNOPQRSTUVWXYZ")) {
+    if (d != u'C' && !overrides().contains(d) && env::value(QStringLiteral("QUORVANE_DRIVE_") + d).isEmpty())
+      continue;
+    const QString root = driveRoot(d);
+    if (host == root) return QString(d) + QStringLiteral(":\\");
+    if (host.startsWith(root + u'/')) return QString(d) + u':' + host.mid(root.size()).replace(u'/', u'\\');
+  }
+  return hostPath;
+}
+
 void setDriveRoot(QChar drive, const QString& hostFolder) {
   const QChar letter = drive.toUpper();
   if (hostFolder.isEmpty())

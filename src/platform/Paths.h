@@ -9,6 +9,10 @@ namespace qv::paths {
 // Host path of a program path.
 QString toHost(const QString& programPath);
 
+// A host path in the program's form: "C:\\Folder\\File" when it lies on
+// drive C's folder (or another mapped drive's), the host path otherwise.
+QString toProgram(const QString& hostPath);
+
 // Overrides the host folder of a drive letter (tests use a temporary folder);
 // an empty folder removes the override.
 void setDriveRoot(QChar drive, const QString& hostFolder);

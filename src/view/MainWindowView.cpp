@@ -67,9 +67,12 @@ MainWindowView::MainWindowView(Screen& mainScreen, QWidget* parent)
 }
 
 MainWindowView::~MainWindowView() {
-  // The sub-windows' views stop observing their screens before the area goes.
-  for (auto& sub : subs_)
-    if (sub) delete sub.data();
+  // The sub-windows (those on their way out too) go while this window is
+  // whole: their views stop observing their screens before the area goes.
+  for (QMdiSubWindow* sub : mdi_->findChildren<QMdiSubWindow*>()) {
+    sub->disconnect(this);
+    delete sub;
+  }
 }
 
 // ---- The window ----
@@ -285,11 +288,15 @@ void MainWindowView::showChild(Screen& child) {
   subs_.insert(&child, sub);
   views_.insert(&child, view);
   const Screen* key = &child;
-  connect(sub, &QObject::destroyed, this, [this, key] {
+  // Unloaded, the screen's window is on its way out: loaded again, it gets a new one.
+  auto forget = [this, key, sub] {
+    if (subs_.value(key) != sub) return;
     subs_.remove(key);
     views_.remove(key);
     if (lastActive_ == key) lastActive_ = nullptr;
-  });
+  };
+  connect(view, &ScreenView::unloaded, this, forget);
+  connect(sub, &QObject::destroyed, this, forget);
   child.setVisible(true);
   binding->apply();
   sub->show();

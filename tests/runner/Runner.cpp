@@ -367,6 +367,7 @@ void Runner::cmdExpect(const QStringList& a) {
       {"running", &Runner::expectRunning}, {"opened", &Runner::expectOpened},
       {"picture", &Runner::expectPicture}, {"printed", &Runner::expectPrinted},
       {"document-folder", &Runner::expectDocumentFolder},
+      {"dialog", &Runner::expectDialog},
   };
   if (auto it = kinds.find(a[0].toLower()); it != kinds.end()) (this->*(it->second))(a.mid(1));
   else expectControl(a);
@@ -576,6 +577,30 @@ void Runner::expectPrinted(const QStringList& a) {
     const Control& end = target(a.value(at + 1));
     if (job.heightTwips != end.top() + end.height())
       fail(QStringLiteral("the page was %1 twips high, %2 ends at %3").arg(job.heightTwips).arg(a.value(at + 1)).arg(end.top() + end.height()));
+  }
+}
+
+void Runner::expectDialog(const QStringList& a) {
+  // "expect dialog open|save [title T] [folder F] [name N] [filter X]", the next
+  // file dialog shown; "expect dialog none": no further one.
+  need(a, 1, "expect dialog open|save|none [title \"..\"] [folder \"..\"] [name \"..\"] [filter \"..\"]");
+  const auto& shown = host_.dialogs();
+  if (a[0] == u"none") {
+    if (checkedDialogs_ < shown.size()) fail(QStringLiteral("a file dialog was shown: ") + shown[checkedDialogs_].request.title);
+    return;
+  }
+  if (checkedDialogs_ >= shown.size()) fail(QStringLiteral("no file dialog was shown"));
+  const ScriptedHost::ShownDialog& d = shown[checkedDialogs_++];
+  if (d.save != (a[0] == u"save")) fail(QStringLiteral("the dialog was for %1").arg(d.save ? "saving" : "opening"));
+  for (int i = 1; i + 1 < a.size(); i += 2) {
+    const QString key = a[i].toLower();
+    QString seen;
+    if (key == u"title") seen = d.request.title;
+    else if (key == u"folder") seen = d.request.initialFolder;
+    else if (key == u"name") seen = d.request.fileName;
+    else if (key == u"filter") seen = d.request.filter;
+    else fail(QStringLiteral("unknown dialog detail ") + a[i]);
+    if (seen != a[i + 1]) fail(QStringLiteral("dialog %1: saw %2").arg(key, quoted(seen)));
   }
 }
 

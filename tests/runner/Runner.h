@@ -82,6 +82,7 @@ class Runner {
   void expectPicture(const QStringList& a);
   void expectPrinted(const QStringList& a);
   void expectDocumentFolder(const QStringList& a);
+  void expectDialog(const QStringList& a);
 
   void requireStarted() const;
   Screen& activeScreen() const;
@@ -106,6 +107,7 @@ class Runner {
   bool started_ = false;
   size_t checkedModals_ = 0;
   size_t checkedPrintJobs_ = 0;
+  size_t checkedDialogs_ = 0;
 };
 
 }  // namespace qv::scenario

@@ -38,8 +38,13 @@ ModalAnswer ScriptedHost::answerModal(Screen& screen) {
     if (!a.input.isNull())
       if (Control* input = screen.find(QStringLiteral("Text1")); input && input->effectivelyVisible())
         answer.input = a.input;
+    // A button answers to its caption, or to its first line (the file-exists
+    // dialog's buttons say three lines each).
     for (Control* b : buttons)
       if (shown(b->caption()) == a.button) answer.press = b;
+    if (!answer.press)
+      for (Control* b : buttons)
+        if (shown(b->caption()).section(QStringLiteral("\r\n"), 0, 0) == a.button) answer.press = b;
     rec.pressed = answer.press ? shown(answer.press->caption()) : QStringLiteral("<no button \"%1\">").arg(a.button);
   } else {
     // A window without a default button is closed by its close box.
@@ -82,14 +87,22 @@ int ScriptedHost::standardMessage(StandardIcon, const QString& title, const QStr
   return index;
 }
 
-QString ScriptedHost::openFileDialog(const FileDialogRequest&) {
+QString ScriptedHost::nextFile() {
   if (files_.empty()) return {};
   const QString f = files_.front();
   files_.pop_front();
   return f;
 }
 
-QString ScriptedHost::saveFileDialog(const FileDialogRequest& r) { return openFileDialog(r); }
+QString ScriptedHost::openFileDialog(const FileDialogRequest& r) {
+  dialogs_.push_back({false, r});
+  return nextFile();
+}
+
+QString ScriptedHost::saveFileDialog(const FileDialogRequest& r) {
+  dialogs_.push_back({true, r});
+  return nextFile();
+}
 
 bool ScriptedHost::printScreen(Screen& screen, const QString& printer, QString* error) {
   if (!installedPrinters.contains(printer)) {

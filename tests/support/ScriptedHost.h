@@ -56,6 +56,12 @@ class ScriptedHost : public Host {
   ModalAnswer answerModal(Screen& screen);
 
   const std::vector<ShownModal>& modals() const { return modals_; }
+  // The file dialogs shown, oldest first.
+  struct ShownDialog {
+    bool save;
+    FileDialogRequest request;
+  };
+  const std::vector<ShownDialog>& dialogs() const { return dialogs_; }
   const std::vector<PrintJob>& printJobs() const { return printJobs_; }
   const std::vector<Picture>& pictures() const { return pictures_; }
   const QStringList& openedDocuments() const { return opened_; }
@@ -94,6 +100,8 @@ class ScriptedHost : public Host {
   std::deque<Answer> answers_;
   std::deque<QString> files_;
   std::vector<ShownModal> modals_;
+  std::vector<ShownDialog> dialogs_;
+  QString nextFile();
   std::vector<PrintJob> printJobs_;
   std::vector<Picture> pictures_;
   QStringList opened_, shown_;

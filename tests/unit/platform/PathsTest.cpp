@@ -106,3 +106,15 @@ TEST(PathsJoin, AddsOneSeparator) {
 }
 
 }  // namespace
+
+// What a file dialog answers comes back in the program's form where it can.
+TEST_F(TempDrive, HostPathsOnADriveBecomeProgramPaths) {
+  EXPECT_EQ(paths::toProgram(dir_.filePath("VelmoraForms/DOE_W2_000.velmora")),
+            "C:\\VelmoraForms\\DOE_W2_000.velmora");
+  EXPECT_EQ(paths::toProgram(dir_.path()), "C:\\");
+  EXPECT_EQ(paths::toProgram(dir_.path() + "x/file"), dir_.path() + "x/file") << "a sibling is not on the drive";
+  EXPECT_EQ(paths::toProgram("/elsewhere/file.velmora"), "/elsewhere/file.velmora");
+  EXPECT_EQ(paths::toProgram("C:\\Already"), "C:\\Already");
+  const QString back = paths::toHost(paths::toProgram(dir_.filePath("a/b.txt")));
+  EXPECT_EQ(back, dir_.filePath("a/b.txt"));
+}

@@ -1,0 +1,224 @@
+#include "files/FormFiles.h"
+
+#include <QRegularExpression>
+
+#include "controls/Screen.h"
+#include "engine/FieldKinds.h"
+#include "engine/FormInit.h"
+#include "engine/Positioning.h"
+#include "engine/TaxYear.h"
+#include "engine/TextUtils.h"
+#include "files/FileDialogs.h"
+#include "files/FileExists.h"
+#include "files/FileNames.h"
+#include "files/FormRecord.h"
+#include "frame/Common.h"
+#include "frame/Configure.h"
+#include "frame/ErrorTrap.h"
+#include "frame/Ini.h"
+#include "frame/MainWindow.h"
+#include "frame/ProgramState.h"
+#include "platform/Clock.h"
+#include "platform/Host.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+#include "runtime/Dates.h"
+#include "runtime/Text.h"
+#include "screens/Catalog.h"
+
+namespace qv {
+
+namespace {
+
+constexpr QChar kLineBreak = QChar(0x00BB);
+
+// The status line of the screen in red, saying which file it is.
+void showFile(Screen& form, const QString& path) {
+  try {
+    if (Control* status = form.find(QStringLiteral("labelMisc"))) {
+      status->setForeColor(colors::Red);
+      status->setCaption(path);
+    }
+  } catch (const ProgramError&) {
+  }
+}
+
+// The Forms.inf section of a record prefix.
+QString sectionOfPrefix(const QString& prefix) {
+  const QString upper = uCase(prefix);
+  if (upper == u"CSA" || upper == u"CSF") return prefix + QStringLiteral("1099R");
+  if (upper == u"RRB" || upper == u"SSA") return prefix + QStringLiteral("1099");
+  if (upper == u"1099-MISC20") return QStringLiteral("1099-MISC");
+  return prefix;
+}
+
+// The screen of a form name: the configuration screen or a catalogued one.
+Screen* screenOfForm(const QString& formName) {
+  if (sameText(formName, QLatin1String("F1_Configure"))) return &configureScreen();
+  return screenNamed(formName);
+}
+
+// The file's first line: the record.
+QString readRecordLine(const QString& path) {
+  if (paths::folderExists(path))
+    raiseError(err::PathFileAccess, QStringLiteral("Path/File access error: %1 is a folder, not a form file").arg(path));
+  QString text;
+  if (!paths::fileExists(path) || !readTextFile(path, text))
+    raiseError(err::FileNotFound, QStringLiteral("File not found: ") + path);
+  const qsizetype end = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+  const QString line = end < 0 ? text : text.left(end);
+  if (line.size() > kLongestRecord)
+    raiseError(800, QStringLiteral("%1 is not a form file: its line is longer than any form's.").arg(path));
+  return line;
+}
+
+// The form name of a record: its prefix's Forms.inf entry.
+QString formOfRecord(const QString& record, const QString& path) {
+  const QString prefix = record.section(kSeparator, 0, 0);
+  const QString form = GetFormInfo(sectionOfPrefix(prefix), QStringLiteral("FormName"));
+  if (prefix.isEmpty() || form.isEmpty() || !screenOfForm(form))
+    raiseError(800, QStringLiteral("%1 is not a form file of this program (it begins \"%2\").")
+                        .arg(path, left(prefix, 40)));
+  return form;
+}
+
+// A value as the settings file keeps it: one line, line breaks as "»".
+QString oneLine(const QString& text) {
+  QString value = text;
+  value.remove(u'\n');
+  return value.replace(u'\r', kLineBreak);
+}
+
+// The taxpayer sheet read from a file: its two main persons become the ones
+// Load TP copies.
+void rememberMainPersons(const Screen& sheet) {
+  const ProgramState& s = state();
+  auto field = [&](int index) { return sheet.ctl(QStringLiteral("Text1"), index).text(); };
+  const std::pair<const char*, QString> keys[] = {
+      {"TP1NameAddr", oneLine(field(0))}, {"TP1DOB", field(2)}, {"TP1SSN", field(1)},
+      {"TP2NameAddr", oneLine(field(3))}, {"TP2DOB", field(5)}, {"TP2SSN", field(4)},
+  };
+  for (const auto& [key, value] : keys) SaveINF(s.UserSection, QLatin1String(key), value, s.UserInfFile);
+}
+
+// The card screen read from a file: each numbered card shows the ITIN
+// background when its number begins with 9, the Social Security one else.
+void showCardPictures(Screen& cards) {
+  for (Control* c : cards.controls()) {
+    if (c->type() != ControlType::TextBox || c->tag() != u"TIN" || c->text().isEmpty()) continue;
+    const QString file =
+        paths::join(state().PicturesFolder, c->text().startsWith(u'9') ? QStringLiteral("ITIN.jpg") : QStringLiteral("SSN.jpg"));
+    if (!paths::fileExists(file)) raiseError(err::FileNotFound, QStringLiteral("File not found: ") + file);
+    cards.ctl(QStringLiteral("Image1"), c->index() / 2).setPicture(paths::toHost(file));
+  }
+}
+
+// The taxpayer sheet opened: each person's age at the end of the tax year.
+void showTaxpayerAges() {
+  const ProgramState& s = state();
+  Screen& sheet = currentForm();
+  for (const auto& person : s.PersonFields) {
+    const QString born = sheet.ctl(QStringLiteral("Text1"), person[1].toInt()).text();
+    if (born.isEmpty()) continue;
+    sheet.ctl(QStringLiteral("Text2"), person[2].toInt()).setText(Age_At_Year_End(sheet, cDate(born, clock::today().year())));
+  }
+}
+
+}  // namespace
+
+void writeFormFile(const QString& path, const QString& record) {
+  if (!writeTextFile(path, record + QStringLiteral("\r\n")))
+    raiseError(err::PathFileAccess,
+               QStringLiteral("Path/File access error: %1 could not be written; a file that was there is unchanged.")
+                   .arg(path));
+}
+
+void Save_File() {
+  ProgramState& s = state();
+  int focus = 0;
+  bool refocus = true;
+  QString saved;
+  trap(QStringLiteral("M4_FileCode:Save_File"), [&] {
+    QString name = Build_FileName(focus);
+    if (name == u"Error K1") {
+      refocus = false;
+      return;
+    }
+    if (sameText(s.FileRecord, QStringLiteral("Error SS_ITIN")) || name.isEmpty()) return;
+    name.remove(s.FileExtension, Qt::CaseInsensitive);
+    name += s.FileExtension;
+    QString path = s.CurrentFile;
+    if (path.isEmpty()) {
+      path = OpenOrSaveFile(1, name);
+      if (path == kDialogCancelled || path.isEmpty()) return;
+    }
+    if (paths::exists(path)) {
+      F7_Save& dialog = fileExistsDialog();
+      dialog.F7_FullPath = path;
+      s.SaveResult = 0;
+      dialog.load();
+      host().showModal(dialog);
+      if (s.SaveResult == 4) return;
+    }
+    writeFormFile(path, s.FileRecord);
+    saved = path;
+  });
+  if (!refocus) return;
+  trap(QStringLiteral("M4_FileCode:Save_File"), [&] {
+    Control& first = currentForm().ctl(QStringLiteral("Text1"), 0);
+    Control_Setup(first, false);
+    first.SetFocus();
+  });
+  // After the focus, whose help text would hide it: where the file went.
+  if (!saved.isEmpty()) showFile(currentForm(), saved);
+}
+
+void Open_File() {
+  ProgramState& s = state();
+  trap(QStringLiteral("M4_FileCode:Open_File"), [&] {
+    // The screen on display stays until a file is chosen and read: a
+    // cancelled dialog or a file that is no form file loses nothing.
+    const QString path = OpenOrSaveFile(0, QString());
+    if (path == kDialogCancelled || path.isEmpty()) return;
+    const QString previous = s.CurrentFile;
+    s.CurrentFile = path;
+    const QString form = Read_File();
+    if (form.isEmpty()) {
+      s.CurrentFile = previous;
+      return;
+    }
+    if (sameText(form, QLatin1String("F5_TPInfo"))) showTaxpayerAges();
+  });
+}
+
+QString Read_File() {
+  ProgramState& s = state();
+  if (s.CurrentFile.isEmpty()) return {};
+  QString formName;
+  trap(QStringLiteral("M4_FileCode:Read_File"), [&] {
+    const QString path = s.CurrentFile;
+    bool prefixChanged = false;
+    s.FileRecord = upgradeRecord(readRecordLine(path), &prefixChanged);
+    // An old record is brought up to date on disk at once (only its prefix
+    // changes); a file that cannot be rewritten still opens.
+    if (prefixChanged) writeTextFile(path, s.FileRecord + QStringLiteral("\r\n"));
+    const QString form = formOfRecord(s.FileRecord, path);
+    s.FormInfo[10] = form;
+    for (Screen* open : std::vector<Screen*>(Screen::loadedScreens()))
+      if (!sameText(open->name(), QLatin1String("F0_MDI"))) open->unload();
+    Screen& screen = *screenOfForm(form);
+    s.CurrentForm = &screen;
+    Form_Position(screen);
+    formName = form;
+    showFile(screen, path);
+    if (sameText(form, QLatin1String("F5_TPInfo")))
+      if (Control* label = screen.find(QStringLiteral("Label1"))) label->setBackColor(0x0000FFFF);
+    restoreItems(screen, s.FileRecord);
+    Year_Check();
+    if (sameText(form, QLatin1String("F5_TPInfo"))) rememberMainPersons(screen);
+    if (sameText(form, QLatin1String("F2_SS_ITIN"))) showCardPictures(screen);
+  });
+  return formName;
+}
+
+}  // namespace qv
