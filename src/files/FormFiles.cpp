@@ -198,10 +198,11 @@ QString Read_File() {
   trap(QStringLiteral("M4_FileCode:Read_File"), [&] {
     const QString path = s.CurrentFile;
     bool prefixChanged = false;
-    s.FileRecord = upgradeRecord(readRecordLine(path), &prefixChanged);
+    const QString line = upgradePrefix(readRecordLine(path), &prefixChanged);
     // An old record is brought up to date on disk at once (only its prefix
     // changes); a file that cannot be rewritten still opens.
-    if (prefixChanged) writeTextFile(path, s.FileRecord + QStringLiteral("\r\n"));
+    if (prefixChanged) writeTextFile(path, line + QStringLiteral("\r\n"));
+    s.FileRecord = upgradeItemKeys(line);
     const QString form = formOfRecord(s.FileRecord, path);
     s.FormInfo[10] = form;
     for (Screen* open : std::vector<Screen*>(Screen::loadedScreens()))

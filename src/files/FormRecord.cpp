@@ -92,19 +92,22 @@ QString Build_Record() {
   return record;
 }
 
-QString upgradeRecord(const QString& record, bool* prefixChanged) {
+QString upgradePrefix(const QString& record, bool* changed) {
+  static const std::pair<const char*, const char*> kOld[] = {{"SS", "SS_ITIN"}, {"1099-MISC20", "1099-MISC"}};
+  for (const auto& [old, now] : kOld) {
+    const QString head = QLatin1String(old) + kSeparator;
+    if (!record.startsWith(head)) continue;
+    if (changed) *changed = true;
+    return QLatin1String(now) + record.mid(head.size() - 1);
+  }
+  if (changed) *changed = false;
+  return record;
+}
+
+QString upgradeItemKeys(const QString& record) {
   QStringList parts = record.split(kSeparator);
   for (int i = 2; i < parts.size(); ++i)
     if (parts[i].startsWith(QLatin1String("CBX"), Qt::CaseInsensitive)) parts[i].replace(0, 3, QStringLiteral("CHK"));
-  bool changed = false;
-  if (record.startsWith(QStringLiteral("SS") + kSeparator)) {
-    parts[0] = QStringLiteral("SS_ITIN");
-    changed = true;
-  } else if (record.startsWith(QStringLiteral("1099-MISC20") + kSeparator)) {
-    parts[0] = QStringLiteral("1099-MISC");
-    changed = true;
-  }
-  if (prefixChanged) *prefixChanged = changed;
   return parts.join(kSeparator);
 }
 

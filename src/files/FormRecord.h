@@ -12,10 +12,12 @@ class Screen;
 // when the card screen fails its checks (reported); "" after another failure.
 QString Build_Record();
 
-// An old record brought up to date: the prefixes "SS" and "1099-MISC20"
-// become "SS_ITIN" and "1099-MISC" (`prefixChanged` says so: the file is then
-// rewritten), and item keys "CBX.." become "CHK..".
-QString upgradeRecord(const QString& record, bool* prefixChanged);
+// An old record's prefix brought up to date: "SS" and "1099-MISC20" become
+// "SS_ITIN" and "1099-MISC", nothing else changes (the file is rewritten so).
+// `changed` says whether it did.
+QString upgradePrefix(const QString& record, bool* changed);
+// Old item keys read as today's: "CBX.." is "CHK.." (in memory only).
+QString upgradeItemKeys(const QString& record);
 
 // Restores the record's items into the screen, one by one; an item that
 // cannot be applied (no such field, an index that is no number, a missing

@@ -264,7 +264,9 @@ void Runner::requireStarted() const {
 
 void Runner::cmdAnswer(const QStringList& a) {
   need(a, 1, "answer \"button caption\" [input \"text\"]");
-  host_.queueAnswer(a[0], a.value(1).compare(QLatin1String("input"), Qt::CaseInsensitive) == 0 ? a.value(2) : QString());
+  // "input" names the text typed into the window's input box, an empty one too.
+  const bool typed = a.value(1).compare(QLatin1String("input"), Qt::CaseInsensitive) == 0;
+  host_.queueAnswer(a[0], typed ? QString(a.value(2)).append(QLatin1String("")) : QString());
 }
 
 void Runner::cmdAnswerFile(const QStringList& a) {

@@ -22,7 +22,10 @@ void WidgetHost::modalShown(Screen& screen, ScreenView& view) {
       Control& box = s->ctl(QStringLiteral("Text1"));
       s->setFocus(box);
       box.select(0, int(box.text().size()));
-      if (QWidget* w = shown->widgetFor(box)) QTest::keyClicks(w, answer.input);
+      if (QWidget* w = shown->widgetFor(box)) {
+        QTest::keyClick(w, Qt::Key_Backspace);  // the old text goes, as the user deletes it
+        QTest::keyClicks(w, answer.input);
+      }
     }
     if (answer.press && shown && s->loaded())
       if (QWidget* w = shown->widgetFor(*answer.press)) QTest::mouseClick(w, Qt::LeftButton);

@@ -14,9 +14,11 @@ void ScriptedHost::queueFile(const QString& path) { files_.push_back(path); }
 namespace {
 QString shown(const QString& caption) { return accessKeyCaption(caption).text; }
 
-// What the window says: the message box's message, or the values of the error report.
+// What the window says: the message box's message, the file-exists dialog's
+// current-file text, or the values of the error report.
 QString messageOf(Screen& s) {
   if (Control* l = s.find(QStringLiteral("lblMessage"))) return l->caption();
+  if (Control* l = s.find(QStringLiteral("Label2"))) return l->caption();
   QStringList values;
   for (Control* c : s.array(QStringLiteral("Label2"))) values << c->caption();
   return values.join(u'\r');
