@@ -144,10 +144,18 @@ int GetPrivateProfileSectionA(const QString& section, QString& buffer, int buffe
     const Place place = locate(lines, storedName(section), {}, false);
     for (qsizetype i = place.section + 1; place.section >= 0 && i < place.end; ++i) {
       const Line line = parse(lines.at(i));
-      if (line.kind != Line::Key) continue;
-      all += line.name;
-      all += u'=';
-      all += line.value;
+      if (line.kind == Line::Key) {
+        all += line.name;
+        all += u'=';
+        all += line.value;
+        all += QChar(0);
+        continue;
+      }
+      // A line without "=" is given as it stands, as Windows does; blank
+      // lines and comments are left out.
+      const QStringView text = trim(lines.at(i));
+      if (text.isEmpty() || text.startsWith(u';')) continue;
+      all += text;
       all += QChar(0);
     }
   }

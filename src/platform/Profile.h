@@ -12,7 +12,8 @@ namespace qv {
 int GetPrivateProfileStringA(const QString& section, const QString& key, const QString& def,
                              QString& buffer, int bufferSize, const QString& file);
 
-// Copies the section's "key=value" lines, each followed by a NUL, and a final
+// Copies the section's "key=value" lines (a line without "=" as it stands;
+// blank lines and comments left out), each followed by a NUL, and a final
 // NUL, into `buffer`, cut to fit `bufferSize` characters as the Windows call
 // does (the result always ends in two NULs when it was cut). Returns the
 // number of characters copied, not counting the final NUL.

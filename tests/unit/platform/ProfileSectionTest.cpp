@@ -10,7 +10,8 @@ using qv::GetPrivateProfileSectionA;
 
 const QByteArray kFile =
     "[T]\r\nx=0\r\n[S]\r\n a = 1 \r\n;c=3\r\nnokey\r\n\r\nb=\"q\"\r\n[T]\r\nx=9\r\n[S]\r\nz=1\r\n";
-const QString kFull = rawText("a=1\0b=\"q\"\0\0");  // 10 characters and the final NUL
+// A line without "=" comes as it stands; blank lines and comments do not.
+const QString kFull = rawText("a=1\0nokey\0b=\"q\"\0\0");  // 16 characters and the final NUL
 
 struct SectionCase {
   const char* what;
@@ -33,10 +34,10 @@ TEST_P(ProfileSection, CutsLikeWindows) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProfileSection,
-    ::testing::Values(SectionCase{"room to spare", 2048, kFull, 10},
-                      SectionCase{"exactly enough", 11, kFull, 10},
-                      SectionCase{"one short: cut, two NULs", 10, rawText("a=1\0b=\"q\0\0"), 8},
-                      SectionCase{"cut inside a key", 8, rawText("a=1\0b=\0\0"), 6},
+    ::testing::Values(SectionCase{"room to spare", 2048, kFull, 16},
+                      SectionCase{"exactly enough", 17, kFull, 16},
+                      SectionCase{"one short: cut, two NULs", 16, rawText("a=1\0nokey\0b=\"q\0\0"), 14},
+                      SectionCase{"cut inside a line", 8, rawText("a=1\0no\0\0"), 6},
                       SectionCase{"cut after a NUL", 6, rawText("a=1\0\0\0"), 4},
                       SectionCase{"two characters", 2, rawText("\0\0"), 0}),
     qv::test::ByWhat());
