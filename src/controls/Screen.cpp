@@ -492,6 +492,7 @@ void Screen::notifyChanged(Control& c, Prop what) {
   if (!loaded_) return;
   // The events a property change raises on its own.
   if (what == Prop::Text && c.type() == ControlType::TextBox) onChange(c);
+  else if (what == Prop::Caption && c.type() == ControlType::Label) onChange(c);  // a label's Change
   else if (what == Prop::ListIndex && c.type() == ControlType::ComboBox) onClick(c);
   else if (what == Prop::Value && (c.type() == ControlType::CheckBox ||
                                    (c.type() == ControlType::OptionButton && c.value())))

@@ -180,6 +180,7 @@ class Screen {
   virtual void onKeyUp(Control&, int& keyCode, int shift) {}
   virtual void onMouseDown(Control&, int button) {}
   virtual void onClick(Control&) {}
+  // A text box's text or a label's caption changed.
   virtual void onChange(Control&) {}
   virtual void onMenu(Menu&) {}
 

@@ -25,6 +25,7 @@
 #include "runtime/Dates.h"
 #include "runtime/Text.h"
 #include "screens/Catalog.h"
+#include "taxpayer/TaxpayerRecord.h"
 
 namespace qv {
 
@@ -161,6 +162,7 @@ void Save_File() {
       if (s.SaveResult == 4) return;
     }
     writeFormFile(path, s.FileRecord);
+    if (s.FileRecord.startsWith(QLatin1String("TPINFO"), Qt::CaseInsensitive)) TPInfo_Save();
     saved = path;
   });
   if (!refocus) return;

@@ -3,8 +3,10 @@
 #include <QStringList>
 
 #include "controls/Screen.h"
+#include "frame/Common.h"
 #include "frame/ErrorTrap.h"
 #include "frame/ProgramState.h"
+#include "platform/Host.h"
 #include "runtime/Text.h"
 
 namespace qv {
@@ -31,9 +33,39 @@ void ignoringFailure(Step&& step) {
   }
 }
 
+constexpr int kOtherPersons = 7;
+constexpr int kCards = 9;
+
+Control& field(const Screen& s, int index) { return s.ctl(QStringLiteral("Text1"), index); }
+
+// The two licences, without their entry frame; the second only when it has a holder.
+void cropLicences(Screen& s) {
+  s.ctl(QStringLiteral("Frame1")).setVisible(false);
+  s.setHeight(s.ctl(QStringLiteral("labelMisc")).top() + 300);
+  if (field(s, 4).text().isEmpty()) s.ctl(QStringLiteral("Picture3")).setVisible(false);
+  host().processEvents();
+  field(s, 0).SetFocus();
+}
+
+// A Schedule K-1 shows the page in front: page 1's two halves stand side by side.
+void cropK1(Screen& s) {
+  if (s.ctl(QStringLiteral("SSTab1")).currentTab() == 0)
+    s.setHeight(bottomOf(s.ctl(QStringLiteral("Pic1L"))));
+  else
+    s.setHeight(s.ctl(QStringLiteral("Pic2L")).top() + s.ctl(QStringLiteral("Pic2R")).height());
+}
+
 // The window height that ends at the bottom of the document.
 void cropHeight(Screen& s, const QString& id) {
-  if (kWhiteHeader.contains(id)) {
+  if (id == u"TPINFO") {
+    Clip_Size_TPInfo();
+  } else if (id == u"DL") {
+    cropLicences(s);
+  } else if (id == u"SS_ITIN") {
+    Clip_Size_SS_ITIN();
+  } else if (id == u"K11041" || id == u"K11065" || id == u"K11120S") {
+    cropK1(s);
+  } else if (kWhiteHeader.contains(id)) {
     for (const char* name : {"H2", "H2_OMB", "H2_FormLabel", "H2_FormName"})
       s.ctl(QLatin1String(name)).setBackColor(colors::White);
     s.setHeight(bottomOf(s.ctl(QStringLiteral("myBorder"))));
@@ -91,6 +123,56 @@ void paperLook(Screen& s, const QString& id) {
 }
 
 }  // namespace
+
+bool Clip_Size_TPInfo() {
+  Screen& s = *state().CurrentForm;
+  bool others = false;
+  for (int k = 0; k < kOtherPersons; ++k)
+    others = others || !field(s, 6 + 4 * k).text().isEmpty() || !field(s, 7 + 4 * k).text().isEmpty();
+  s.setHeight(bottomOf(s.ctl(others ? QStringLiteral("Shape2") : QStringLiteral("Shape1"))));
+  host().processEvents();
+  field(s, 0).SetFocus();
+  return true;
+}
+
+bool Clip_Size_SS_ITIN() {
+  try {
+    Screen& s = *state().CurrentForm;
+    auto frame = [&](int k) -> Control& { return s.ctl(QStringLiteral("Frame1"), k); };
+    const int rowTops[3] = {frame(0).top(), frame(3).top(), frame(6).top()};
+    const int columnLefts[3] = {frame(0).left(), frame(1).left(), frame(2).left()};
+    const int cardHeight = frame(0).height(), cardWidth = frame(1).width();
+    int lowestRow = -1, rightmostColumn = -1;
+    for (int k = 0; k < kCards; ++k) {
+      if (field(s, 2 * k).text().isEmpty()) {
+        frame(k).setVisible(false);
+        continue;
+      }
+      lowestRow = std::max(lowestRow, k / 3);
+      rightmostColumn = std::max(rightmostColumn, k % 3);
+    }
+    if (lowestRow < 0) return false;
+    s.setHeight(rowTops[lowestRow] + cardHeight);
+    s.setWidth(columnLefts[rightmostColumn] + cardWidth);
+    host().processEvents();
+    return true;
+  } catch (const ProgramError&) {
+    return false;
+  }
+}
+
+void CopyEntirePicture(Screen& screen) {
+  Hide_Taskbar();
+  try {
+    host().copyScreenPicture(screen);
+  } catch (const ProgramError& e) {
+    if (state().DebugMode) {
+      Show_Taskbar();
+      debugHalt(QStringLiteral("M5_CopyFormToClipboard:CopyEntirePicture"), e);
+    }
+  }
+  Show_Taskbar();
+}
 
 bool Screen_Clip() {
   return trap(QStringLiteral("M5_ClipCode:Screen_Clip"), [] {

@@ -4,8 +4,17 @@
 // to the paper's plain white.
 namespace qv {
 
+class Screen;
+
 // True when the screen is ready; false after a failure (reported). The
 // caller restores the screen afterwards.
 bool Screen_Clip();
+// The taxpayer sheet down to its last part with a person in it.
+bool Clip_Size_TPInfo();
+// The card screen down to the numbered cards, the others hidden; false when
+// no card has a number.
+bool Clip_Size_SS_ITIN();
+// A picture of the window's inside on the clipboard.
+void CopyEntirePicture(Screen& screen);
 
 }  // namespace qv

@@ -28,6 +28,7 @@
 #include "platform/TextFile.h"
 #include "runtime/Text.h"
 #include "screens/Catalog.h"
+#include "taxpayer/TaxpayerRecord.h"
 
 namespace qv {
 
@@ -444,6 +445,7 @@ void F0_MDI::cmdBtn_Click(int index) {
 
   if (command == u"LOAD TP 1" || command == u"LOAD TP 2") {
     if (id == u"CONFIGURE" || id == u"TPINFO") return;
+    if (!step([&] { TPInfo_Read(caption.right(4)); })) return;
   } else if (command == u"CLEAR") {
     if (id == u"CONFIGURE") return;
     if (!step(Form_Clear)) return;
@@ -490,6 +492,8 @@ void F0_MDI::cmdBtn_Click(int index) {
     }
     if (!step([&] { Control_Setup(active->ctl(QStringLiteral("Text1"), 0), false); })) return;
     step([&] { active->ctl(QStringLiteral("Text1"), 0).SetFocus(); });
+  } else if (command == u"CLIP") {
+    step([&] { MDI_Clip(); });
   }
 }
 
@@ -519,6 +523,10 @@ void F0_MDI::onMenu(Menu& m) {
     return;
   }
   if (sameText(m.name, QLatin1String("mnuControlOpen"))) return Open_File();
+  if (sameText(m.name, QLatin1String("mnuControlClip"))) {
+    // The picture command's "error" word raises to its caller: said here.
+    return (void)trap(QStringLiteral("F0_MDI:mnuControlClip_Click"), [&] { MDI_Clip(); });
+  }
   if (sameText(m.name, QLatin1String("mnuControlSave"))) {
     // Saving needs a screen, as the buttons say.
     if (!activeChild()) return reportNoScreen("mnuControlSave_Click");

@@ -24,6 +24,8 @@ class F0_MDI : public Screen {
   void MDI_Setup_TaxFormsFolder();
   void SaveInfFolders(const QString& myFile, const QString& myFolder);
   void MDI_Quit();
+  // The picture of the active screen on the clipboard.
+  void MDI_Clip();
 
   // The document screen the user sees (the active child window), if any.
   Screen* activeChild() const;

@@ -4,7 +4,9 @@
 #include <map>
 #include <memory>
 
+#include "runtime/Text.h"
 #include "screens/TaxFormScreen.h"
+#include "taxpayer/TaxpayerSheet.h"
 
 namespace qv {
 
@@ -26,6 +28,8 @@ Screen* screenNamed(const QString& name) {
   auto& screens = instances();
   const QString key = name.toUpper();
   if (auto it = screens.find(key); it != screens.end()) return it->second.get();
+  if (sameText(name, QLatin1String("F5_TPInfo")))
+    return hasLayout(QStringLiteral("F5_TPInfo")) ? (screens[key] = std::make_unique<F5_TPInfo>()).get() : nullptr;
   const TaxFormTraits* traits = taxFormTraits(name);
   if (!traits || !hasLayout(QLatin1String(traits->name))) return nullptr;
   return (screens[key] = std::make_unique<TaxFormScreen>(*traits)).get();

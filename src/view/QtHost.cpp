@@ -2,6 +2,8 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QBuffer>
+#include <QMimeData>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
@@ -263,7 +265,14 @@ bool QtHost::printScreen(Screen& screen, const QString& printerName, QString* er
 bool QtHost::copyScreenPicture(Screen& screen) {
   const QImage picture = renderScreen(screen, PaintOptions{true, false});
   if (picture.isNull()) return false;
-  QGuiApplication::clipboard()->setImage(picture);
+  // As an image and as PNG bytes, so that every program that pastes finds it.
+  QByteArray png;
+  QBuffer buffer(&png);
+  if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) return false;
+  auto* data = new QMimeData;
+  data->setImageData(picture);
+  data->setData(QStringLiteral("image/png"), png);
+  QGuiApplication::clipboard()->setMimeData(data);
   return true;
 }
 
