@@ -554,8 +554,17 @@ void Runner::expectPicture(const QStringList& a) {
     if (!pics.empty()) fail(QStringLiteral("a picture of %1 was copied").arg(pics.back().screen));
     return;
   }
-  for (const Picture& p : pics)
-    if (p.screen.compare(a[0], Qt::CaseInsensitive) == 0) return;
+  // "ending-at <control>": the picture is as high as the document, down to there.
+  const int at = a.indexOf(QStringLiteral("ending-at"));
+  for (const Picture& p : pics) {
+    if (p.screen.compare(a[0], Qt::CaseInsensitive) != 0) continue;
+    if (at > 0) {
+      const Control& end = target(a.value(at + 1));
+      if (p.heightTwips != end.top() + end.height())
+        fail(QStringLiteral("the picture was %1 twips high, %2 ends at %3").arg(p.heightTwips).arg(a.value(at + 1)).arg(end.top() + end.height()));
+    }
+    return;
+  }
   fail(QStringLiteral("no picture of %1 was copied").arg(a[0]));
 }
 
