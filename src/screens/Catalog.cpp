@@ -5,12 +5,33 @@
 #include <memory>
 
 #include "screens/TaxFormScreen.h"
+#include "screens/W2Screen.h"
 
 namespace qv {
 
 namespace {
 
 bool hasLayout(const QString& name) { return QFile::exists(QStringLiteral(":/screens/%1.json").arg(name)); }
+
+template <class S>
+std::unique_ptr<Screen> make(const TaxFormTraits& traits) {
+  return std::make_unique<S>(traits);
+}
+
+// The screens with handlers of their own; every other one is the common pattern.
+struct OwnClass {
+  const char* name;
+  std::unique_ptr<Screen> (*create)(const TaxFormTraits&);
+};
+constexpr OwnClass kOwnClasses[] = {
+    {"TF_W2", make<TF_W2>},
+};
+
+std::unique_ptr<Screen> create(const TaxFormTraits& traits) {
+  for (const OwnClass& own : kOwnClasses)
+    if (qstrcmp(own.name, traits.name) == 0) return own.create(traits);
+  return std::make_unique<TaxFormScreen>(traits);
+}
 
 std::map<QString, std::unique_ptr<Screen>>& instances() {
   // The screen registries must outlive the screens: made first, destroyed last.
@@ -28,7 +49,7 @@ Screen* screenNamed(const QString& name) {
   if (auto it = screens.find(key); it != screens.end()) return it->second.get();
   const TaxFormTraits* traits = taxFormTraits(name);
   if (!traits || !hasLayout(QLatin1String(traits->name))) return nullptr;
-  return (screens[key] = std::make_unique<TaxFormScreen>(*traits)).get();
+  return (screens[key] = create(*traits)).get();
 }
 
 }  // namespace qv
