@@ -40,6 +40,7 @@ void TaxFormScreen::Form_Load() {
       box.setText(QStringLiteral("OUT OF SCOPE"));
       box.setBackColor(kOutOfScopeGrey);
     }
+    formLoaded();
   });
 }
 

@@ -24,6 +24,8 @@ class TaxFormScreen : public FormScreen {
   void onClick(Control& c) override;
   void onKeyPress(Control& c, int& keyAscii) override;
   void onLostFocus(Control& c) override;
+  // What a screen adds to the common load, inside the load's error trap.
+  virtual void formLoaded() {}
 
  private:
   void Form_Load();
