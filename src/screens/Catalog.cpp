@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 
+#include "screens/RRB1099Screen.h"
 #include "screens/SSA1099Screen.h"
 #include "screens/TaxFormScreen.h"
 #include "screens/W2Screen.h"
@@ -27,6 +28,7 @@ struct OwnClass {
 constexpr OwnClass kOwnClasses[] = {
     {"TF_W2", make<TF_W2>},
     {"TF_SSA1099", make<TF_SSA1099>},
+    {"TF_RRB1099", make<TF_RRB1099>},
 };
 
 std::unique_ptr<Screen> create(const TaxFormTraits& traits) {

@@ -1,8 +1,9 @@
-// The sums of the benefit statements, their tests
+// The sums of the SSA-1099 and RRB-1099 benefit statements, their tests
 // against zero and the messages that report them.
 #include <gtest/gtest.h>
 
 #include "ProgramScreenTest.h"
+#include "screens/RRB1099Screen.h"
 #include "screens/SSA1099Screen.h"
 
 namespace {
@@ -98,6 +99,60 @@ TEST_F(BenefitStatement, SocialSecurityReportsAPremiumThatIsNoAmount) {
   EXPECT_EQ(field(6).text(), "two thousand");
   EXPECT_EQ(field(4).text(), "");
   EXPECT_FALSE(ssa.b_SSAError);
+}
+
+TEST_F(BenefitStatement, RailroadNetBenefitIsTestedAgainstZeroAndBoxes7To11) {
+  auto& rrb = open<qv::TF_RRB1099>("TF_RRB1099");
+  // Boxes: 4 box 3, 5 box 4, 6 box 5 (net), 7 box 6 (not in the sum), 8-12 boxes 7 to 11.
+  const Case cases[] = {
+      {"box 11's premium over the net benefit", {{4, "1000"}, {5, "200"}, {7, "50"}, {8, "100"}, {12, "2096.40"}},
+       {{4, "$1,000.00"}, {6, "$800.00"}, {7, "$50.00"}, {12, "$2,096.40"}}, 801, 6},
+      {"within boxes 7 to 11", {{4, "3000"}, {5, "200"}, {7, "5000"}, {8, "100"}, {9, "100"}, {10, "100"}, {11, "100"}, {12, "2096.40"}},
+       {{6, "$2,800.00"}, {7, "$5,000.00"}}, 0, -1},
+      {"box 4 over box 3", {{4, "100"}, {5, "200"}}, {{6, "-$100.00"}}, 801, 6},
+      {"box 3 equal to box 4", {{4, "$500.00"}, {5, "500"}}, {{5, "$500.00"}, {6, ""}}, 0, -1},
+      {"seven digits and cents", {{4, "$1,234,567.89"}, {5, ".89"}, {12, "2096.40"}}, {{6, "$1,234,567.00"}}, 0, -1},
+  };
+  for (const Case& c : cases) check(c, {6}, [&] { rrb.ComputeRRB(4); }, rrb.b_RRBError);
+  EXPECT_EQ(qv::state().MbxMessage,
+            "Message Number: 801\r\nSSA1099 - Error in Social Security Computations\r\n"
+            "Box 5. Net Benefits... is LESS THAN ZERO\r\nMake corrections before continuing.");
+  fill({{4, "100"}, {12, "2096.40"}});
+  rrb.ComputeRRB(12);
+  EXPECT_EQ(lastBox().title, "TF_RRB1099:ComputeRRB");
+  EXPECT_EQ(qv::state().MbxMessage,
+            "Message Number: 801\r\nSSA1099 - Error in Social Security Computations\r\n"
+            "Box 5. Net Benefits MINUS total of\r\n--Boxes (7, 8, 9, 10 and 11)\r\nARE LESS THAN ZERO\r\n"
+            "Make corrections before continuing.");
+}
+
+TEST_F(BenefitStatement, RailroadComputesNothingWithoutBox3) {
+  auto& rrb = open<qv::TF_RRB1099>("TF_RRB1099");
+  fill({{5, "900"}, {6, "$1.00"}});
+  rrb.ComputeRRB(5);
+  EXPECT_EQ(field(5).text(), "900");
+  EXPECT_EQ(field(6).text(), "$1.00");
+  EXPECT_TRUE(host_.modals().empty());
+}
+
+// The mirrors of the lower panel are copied when a box outside the upper
+// panel's amounts is left, by the index pairs of Forms.inf; a pair that does
+// not name two boxes of the screen leaves its mirror alone.
+TEST_F(BenefitStatement, RailroadMirrorsFollowTheIndexPairsThatNameTwoBoxes) {
+  formsInf("[RRB1099]\r\nFormName=TF_RRB1099\r\nSSNIndex=2\r\nNameAddrIndex=3,99\r\n"
+           "MedicareClaimNoIndex=one,14\r\nEINIndex=0 , 13\r\n");
+  auto& rrb = open<qv::TF_RRB1099>("TF_RRB1099");
+  fill({{0, "12-3456789"}, {1, "A123"}, {2, "123-45-6789"}, {3, "ANN LEE"}});
+  rrb.setFocus(field(4));
+  rrb.setFocus(field(5));
+  EXPECT_EQ(field(13).text(), "");
+  rrb.setFocus(field(1));
+  rrb.setFocus(field(2));
+  EXPECT_EQ(field(13).text(), "12-3456789");
+  EXPECT_EQ(field(14).text(), "");
+  EXPECT_EQ(field(15).text(), "");
+  EXPECT_EQ(field(16).text(), "");
+  EXPECT_TRUE(reports().empty());
 }
 
 }  // namespace
