@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 
+#include "screens/Form1095AScreen.h"
 #include "screens/RRB1099Screen.h"
 #include "screens/SSA1099Screen.h"
 #include "screens/TaxFormScreen.h"
@@ -29,6 +30,7 @@ constexpr OwnClass kOwnClasses[] = {
     {"TF_W2", make<TF_W2>},
     {"TF_SSA1099", make<TF_SSA1099>},
     {"TF_RRB1099", make<TF_RRB1099>},
+    {"TF_1095A", make<TF_1095A>},
 };
 
 std::unique_ptr<Screen> create(const TaxFormTraits& traits) {
