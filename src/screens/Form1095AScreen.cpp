@@ -1,6 +1,5 @@
 #include "screens/Form1095AScreen.h"
 
-#include "engine/FieldEdits.h"
 #include "frame/ErrorTrap.h"
 #include "runtime/Currency.h"
 #include "runtime/Format.h"
@@ -59,24 +58,15 @@ void TF_1095A::onKeyUp(Control& c, int& keyCode, int) {
   onKeyPress(field(CurrentIndex), code);
 }
 
-void TF_1095A::onValidate(Control& c, bool& cancel) {
-  if (isField(c)) Text1_Validate(c.index(), cancel);
-}
-
-void TF_1095A::Text1_Validate(int index, bool& cancel) {
-  if (!EditCtl(field(index))) {
-    cancel = true;
-    return;
-  }
+void TF_1095A::fieldEdited(int index) {
   if (const Column* column = columnRetotalledBy(index)) AddEmUp(column->first, column->last, column->total);
 }
 
 void TF_1095A::fillDown(int index) {
-  bool cancel = false;
-  Text1_Validate(CurrentIndex, cancel);
+  const bool edited = Text1_Validate(CurrentIndex);
   CurrentIndex = index;
   // An amount that fails its edit is not copied: it could not be totalled.
-  if (cancel) return;
+  if (!edited) return;
   const Column* column = columnOfMonth(CurrentIndex);
   if (!column) return;
   const QString amount = field(CurrentIndex).text();

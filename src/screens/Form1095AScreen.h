@@ -18,10 +18,10 @@ class TF_1095A : public TaxFormScreen {
   void onGotFocus(Control& c) override;
   void onKeyPress(Control& c, int& keyAscii) override;
   void onKeyUp(Control& c, int& keyCode, int shift) override;
-  void onValidate(Control& c, bool& cancel) override;
+  // A month (or column B's total): its column's total again.
+  void fieldEdited(int index) override;
 
  private:
-  void Text1_Validate(int index, bool& cancel);
   // The amount of the month at `index` into the later months of its column.
   void fillDown(int index);
 

@@ -2,7 +2,6 @@
 
 #include <QStringList>
 
-#include "engine/FieldEdits.h"
 #include "engine/FieldKinds.h"
 #include "frame/ErrorTrap.h"
 #include "frame/ProgramState.h"
@@ -76,18 +75,10 @@ void TF_RRB1099::onLostFocus(Control& c) {
   if (isField(c)) restoreColours(c);
 }
 
-void TF_RRB1099::onValidate(Control& c, bool& cancel) {
-  if (isField(c)) Text1_Validate(c.index(), cancel);
-}
-
 // The focus is left to the move that raised the validation, so Tab and
 // Shift+Tab walk the boxes in order.
-void TF_RRB1099::Text1_Validate(int index, bool& cancel) {
+void TF_RRB1099::fieldEdited(int index) {
   trap(QStringLiteral("TF_RRB1099:Text1_Validate"), [&] {
-    if (!EditCtl(field(index))) {
-      cancel = true;
-      return;
-    }
     if (isUpperAmount(index)) {
       // After an error, the first validation only clears it; the next one computes.
       if (b_RRBError) b_RRBError = false;

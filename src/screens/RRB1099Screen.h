@@ -29,10 +29,12 @@ class TF_RRB1099 : public TaxFormScreen {
   void formLoaded() override;
   void onGotFocus(Control& c) override;
   void onLostFocus(Control& c) override;
-  void onValidate(Control& c, bool& cancel) override;
+  // An amount of the upper panel computes again (or after an error only
+  // clears it); any other box copies the mirrors, and boxes 4 to 6 of the
+  // lower panel total it first.
+  void fieldEdited(int index) override;
 
  private:
-  void Text1_Validate(int index, bool& cancel);
   // Box 7 of the lower panel from its boxes 4 to 6.
   void totalGrossPaid();
   // The payer and recipient boxes into their lower-panel mirrors.

@@ -1,6 +1,5 @@
 #include "screens/SSA1099Screen.h"
 
-#include "engine/FieldEdits.h"
 #include "engine/FieldKinds.h"
 #include "frame/ErrorTrap.h"
 #include "screens/BenefitStatement.h"
@@ -98,16 +97,8 @@ void TF_SSA1099::Text1_LostFocus(int index) {
   if (!b_SSAError) restoreColours(field(index));
 }
 
-void TF_SSA1099::onValidate(Control& c, bool& cancel) {
-  if (isField(c)) Text1_Validate(c.index(), cancel);
-}
-
-void TF_SSA1099::Text1_Validate(int index, bool& cancel) {
+void TF_SSA1099::fieldEdited(int index) {
   trap(QStringLiteral("TF_SSA1099:Text1_Validate"), [&] {
-    if (!EditCtl(field(index))) {
-      cancel = true;
-      return;
-    }
     const QString number = field(kNumber).text();
     if (!number.isEmpty()) field(kClaimNumber).setText(number + u'A');
     if (!computesOnLeaving(index)) return;

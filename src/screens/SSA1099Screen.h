@@ -35,12 +35,13 @@ class TF_SSA1099 : public TaxFormScreen {
   void onActivate() override { Form_Activate(); }
   void onGotFocus(Control& c) override;
   void onLostFocus(Control& c) override;
-  void onValidate(Control& c, bool& cancel) override;
+  // The claim number from box 2; an amount computes again, or after an error
+  // only clears it.
+  void fieldEdited(int index) override;
 
  private:
   void Text1_GotFocus(int index);
   void Text1_LostFocus(int index);
-  void Text1_Validate(int index, bool& cancel);
   // The first sum below zero is reported; true when one was.
   bool reportedNegative();
 

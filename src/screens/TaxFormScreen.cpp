@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/Checks.h"
+#include "engine/FieldEdits.h"
 #include "engine/FormInit.h"
 #include "engine/SendKeys.h"
 #include "frame/ErrorTrap.h"
@@ -73,6 +74,16 @@ void TaxFormScreen::onKeyPress(Control& c, int& keyAscii) {
     return;
   }
   FormScreen::onKeyPress(c, keyAscii);
+}
+
+void TaxFormScreen::onValidate(Control& c, bool& cancel) {
+  if (isField(c)) cancel = !Text1_Validate(c.index());
+}
+
+bool TaxFormScreen::Text1_Validate(int index) {
+  if (!EditCtl(field(index))) return false;
+  fieldEdited(index);
+  return true;
 }
 
 void TaxFormScreen::onLostFocus(Control& c) {

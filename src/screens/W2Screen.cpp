@@ -1,6 +1,5 @@
 #include "screens/W2Screen.h"
 
-#include "engine/FieldEdits.h"
 #include "engine/TaxYear.h"
 #include "frame/ErrorTrap.h"
 #include "frame/ProgramState.h"
@@ -38,16 +37,8 @@ void TF_W2::Form_Activate() {
   });
 }
 
-void TF_W2::onValidate(Control& c, bool& cancel) {
-  if (isField(c)) Text1_Validate(c.index(), cancel);
-}
-
-void TF_W2::Text1_Validate(int index, bool& cancel) {
-  Control& box = field(index);
-  if (!EditCtl(box)) {
-    cancel = true;
-    return;
-  }
+void TF_W2::fieldEdited(int index) {
+  const Control& box = field(index);
   if (box.text().isEmpty()) return;
   const auto& settings = state().FormInfo;
   if (index == kSocialSecurityWages)

@@ -16,10 +16,8 @@ class TF_W2 : public TaxFormScreen {
 
  protected:
   void onActivate() override { Form_Activate(); }
-  void onValidate(Control& c, bool& cancel) override;
-
- private:
-  void Text1_Validate(int index, bool& cancel);
+  // Box 3 or box 5: the tax withheld from them.
+  void fieldEdited(int index) override;
 };
 
 }  // namespace qv
