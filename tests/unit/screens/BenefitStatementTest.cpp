@@ -135,6 +135,18 @@ TEST_F(BenefitStatement, RailroadComputesNothingWithoutBox3) {
   EXPECT_TRUE(host_.modals().empty());
 }
 
+TEST_F(BenefitStatement, RailroadLowerPanelTakesAllFourMirrorsWhenABoxOfItIsLeft) {
+  auto& rrb = open<qv::TF_RRB1099>("TF_RRB1099");
+  fill({{0, "12-3456789"}, {1, "A123"}, {2, "123-45-6789"}, {3, "ANN LEE\r\n1 MAIN ST"}, {17, "5"}});
+  rrb.setFocus(field(17));
+  rrb.setFocus(field(18));
+  EXPECT_EQ(field(13).text(), "12-3456789");
+  EXPECT_EQ(field(14).text(), "A123");
+  EXPECT_EQ(field(15).text(), "123-45-6789");
+  EXPECT_EQ(field(16).text(), "ANN LEE\r\n1 MAIN ST");
+  EXPECT_EQ(field(17).text(), "$5.00");
+}
+
 // The mirrors of the lower panel are copied when a box outside the upper
 // panel's amounts is left, by the index pairs of Forms.inf; a pair that does
 // not name two boxes of the screen leaves its mirror alone.
