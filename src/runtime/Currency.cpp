@@ -85,4 +85,8 @@ Currency operator/(Currency a, Currency b) {
   return checked(dividedToEven(static_cast<Wide>(a.units_) * Currency::UnitsPerWhole, b.units_));
 }
 
+Currency percentOf(Currency amount, Currency percent) {
+  return checked(dividedToEven(static_cast<Wide>(amount.units()) * percent.units(), 100 * Currency::UnitsPerWhole));
+}
+
 }  // namespace qv

@@ -44,4 +44,8 @@ class Currency {
   std::int64_t units_ = 0;
 };
 
+// amount x percent / 100, rounded once to four decimals, ties to even: a rate
+// in percent applied without rounding the rate itself on the way.
+Currency percentOf(Currency amount, Currency percent);
+
 }  // namespace qv

@@ -5,7 +5,11 @@
 #include <memory>
 
 #include "runtime/Text.h"
+#include "screens/Form1095AScreen.h"
+#include "screens/RRB1099Screen.h"
+#include "screens/SSA1099Screen.h"
 #include "screens/TaxFormScreen.h"
+#include "screens/W2Screen.h"
 #include "taxpayer/TaxpayerSheet.h"
 
 namespace qv {
@@ -13,6 +17,29 @@ namespace qv {
 namespace {
 
 bool hasLayout(const QString& name) { return QFile::exists(QStringLiteral(":/screens/%1.json").arg(name)); }
+
+template <class S>
+std::unique_ptr<Screen> make(const TaxFormTraits& traits) {
+  return std::make_unique<S>(traits);
+}
+
+// The screens with handlers of their own; every other one is the common pattern.
+struct OwnClass {
+  const char* name;
+  std::unique_ptr<Screen> (*create)(const TaxFormTraits&);
+};
+constexpr OwnClass kOwnClasses[] = {
+    {"TF_W2", make<TF_W2>},
+    {"TF_SSA1099", make<TF_SSA1099>},
+    {"TF_RRB1099", make<TF_RRB1099>},
+    {"TF_1095A", make<TF_1095A>},
+};
+
+std::unique_ptr<Screen> create(const TaxFormTraits& traits) {
+  for (const OwnClass& own : kOwnClasses)
+    if (qstrcmp(own.name, traits.name) == 0) return own.create(traits);
+  return std::make_unique<TaxFormScreen>(traits);
+}
 
 std::map<QString, std::unique_ptr<Screen>>& instances() {
   // The screen registries must outlive the screens: made first, destroyed last.
@@ -32,7 +59,7 @@ Screen* screenNamed(const QString& name) {
     return hasLayout(QStringLiteral("F5_TPInfo")) ? (screens[key] = std::make_unique<F5_TPInfo>()).get() : nullptr;
   const TaxFormTraits* traits = taxFormTraits(name);
   if (!traits || !hasLayout(QLatin1String(traits->name))) return nullptr;
-  return (screens[key] = std::make_unique<TaxFormScreen>(*traits)).get();
+  return (screens[key] = create(*traits)).get();
 }
 
 }  // namespace qv

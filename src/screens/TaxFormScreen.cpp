@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/Checks.h"
+#include "engine/FieldEdits.h"
 #include "engine/FormInit.h"
 #include "engine/SendKeys.h"
 #include "frame/ErrorTrap.h"
@@ -40,6 +41,7 @@ void TaxFormScreen::Form_Load() {
       box.setText(QStringLiteral("OUT OF SCOPE"));
       box.setBackColor(kOutOfScopeGrey);
     }
+    formLoaded();
   });
 }
 
@@ -72,6 +74,16 @@ void TaxFormScreen::onKeyPress(Control& c, int& keyAscii) {
     return;
   }
   FormScreen::onKeyPress(c, keyAscii);
+}
+
+void TaxFormScreen::onValidate(Control& c, bool& cancel) {
+  if (isField(c)) cancel = !Text1_Validate(c.index());
+}
+
+bool TaxFormScreen::Text1_Validate(int index) {
+  if (!EditCtl(field(index))) return false;
+  fieldEdited(index);
+  return true;
 }
 
 void TaxFormScreen::onLostFocus(Control& c) {

@@ -24,6 +24,14 @@ class TaxFormScreen : public FormScreen {
   void onClick(Control& c) override;
   void onKeyPress(Control& c, int& keyAscii) override;
   void onLostFocus(Control& c) override;
+  void onValidate(Control& c, bool& cancel) override;
+  // What a screen adds to the common load, inside the load's error trap.
+  virtual void formLoaded() {}
+  // What a screen does with a field left with a successful edit.
+  virtual void fieldEdited(int /*index*/) {}
+  // The edit of Text1(index), then fieldEdited; false when the edit failed
+  // (the focus stays in the field).
+  bool Text1_Validate(int index);
 
  private:
   void Form_Load();

@@ -71,6 +71,15 @@ TEST(Currency, ArithmeticRoundsHalfToEvenAndChecksRange) {
   EXPECT_EQ(errorOf([] { cur("10000000000") * cur("1000000"); }), err::Overflow);
 }
 
+TEST(Currency, PercentOfRoundsOnceHalfToEven) {
+  EXPECT_EQ(percentOf(cur("200000"), cur("6.2")), cur("12400"));
+  EXPECT_EQ(percentOf(cur("10000"), cur("6.2555")), cur("625.55"));  // the rate is not rounded to 0.0626 first
+  EXPECT_EQ(percentOf(cur("1.50"), cur("1.45")), cur("0.0218"));     // 0.02175: tie, up to even
+  EXPECT_EQ(percentOf(cur("0.50"), cur("1.45")), cur("0.0072"));     // 0.00725: tie, down to even
+  EXPECT_EQ(percentOf(cur("-0.50"), cur("1.45")), cur("-0.0072"));
+  EXPECT_EQ(errorOf([] { percentOf(Currency::fromUnits(INT64_MAX), cur("200")); }), err::Overflow);
+}
+
 TEST(Currency, ComparesAndConverts) {
   EXPECT_LT(cur("-0.0001"), Currency());
   EXPECT_GT(cur("2"), cur("1.9999"));
