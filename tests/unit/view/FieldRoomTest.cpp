@@ -63,6 +63,8 @@ const Content kStreet{"street address (30)", {kStreetLine}};
 const Content kCity{"city, state and ZIP", {kCityLine}};
 const Content kPhone{"telephone number", {kPhoneLine}};
 const Content kNameAndAddress{"name and address", {kNameLine, kStreetLine, kCityLine}};
+const Content kNameAndThreeAddressLines{
+    "name and three address lines", {kNameLine, "C/O MARGARET FITZGERALD-MORRIS", kStreetLine, kCityLine}};
 const Content kPayerBlock{"name, address and telephone", {kPayerLine, kStreetLine, kCityLine, kPhoneLine}};
 const Content kAddress{"address", {kStreetLine, kCityLine}};
 
@@ -102,6 +104,8 @@ const Content kTaxRate{"rate of tax", {"30%"}};
 const Content kSsaDescription{"description of amount",
                                {"BENEFITS REPAID TO SSA IN 2026", "OVERPAYMENT RECOVERED 1,234.00"}};
 const Content kReserved{"reserved box (holds nothing)", {}};
+const Content kOtherInformation{"other information (25)", {"GRANDMOTHER, WIDOWED 2019"}};
+const Content kAge{"age at the end of the tax year", {"N/A"}};
 
 // Kinds that say what their fields hold.
 const std::pair<const char*, const Content*> kKinds[] = {
@@ -260,6 +264,10 @@ const Classified kClassified[] = {
     {"TF_1095C", {6}, &kPhone},
     {"TF_1095C", {7, 8}, &kCity},
     {"TF_1095C", {9}, &kMonthNumber},  // plan start month
+    {"F5_TPInfo", {0, 3}, &kNameAndThreeAddressLines},
+    {"F5_TPInfo", {6, 10, 14, 18, 22, 26, 30}, &kName},
+    {"F5_TPInfo", {9, 13, 17, 21, 25, 29, 33}, &kOtherInformation},
+    {"F5_TPInfo", {0, 1, 2, 3, 4, 5, 6, 7, 8}, &kAge, "Text2"},
 };
 
 const Content* contentOfKind(const QString& tag) {
