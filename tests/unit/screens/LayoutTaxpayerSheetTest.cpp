@@ -1,18 +1,22 @@
-// The layout of the taxpayer information sheet: the fields the sheet's
-// behaviour, Load TP and the form files address by index, the tab order
-// person by person, everything inside the main window's screen area, and the
-// two outlines the printed page is cut at.
+// The layout of the taxpayer information sheet and its forms description
+// entry: the fields the sheet's behaviour, Load TP and the form files
+// address by index, the tab order person by person, everything inside the
+// main window's screen area, and the two outlines the printed page is cut at.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QRect>
+#include <QTemporaryDir>
 #include <map>
 #include <set>
 #include <vector>
 
 #include "controls/Layout.h"
 #include "controls/Screen.h"
+#include "engine/FormInit.h"
 #include "frame/MainWindow.h"
 #include "frame/ProgramState.h"
+#include "platform/Profile.h"
 
 namespace {
 
@@ -186,6 +190,41 @@ TEST_F(LayoutTaxpayerSheet, CaptionsNameThePersonsAndTheirFields) {
   EXPECT_EQ(labels.count(QStringLiteral("SS/ITIN No.")), 3u);
   for (const char* caption : {"Name", "DOB", "Other Information", "Tax Year:"})
     EXPECT_EQ(labels.count(QLatin1String(caption)), 1u) << caption;
+}
+
+TEST_F(LayoutTaxpayerSheet, FormsInfEntryNamesTheSheetsFields) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("Forms.inf"));
+  ASSERT_TRUE(QFile::copy(QStringLiteral(":/inf/Forms.inf"), file));
+  QString buffer;
+  qv::GetPrivateProfileSectionA(qv::formsInfSection(kScreen), buffer, 2048, file);
+  std::map<QString, QString> entry;
+  for (const QString& line : buffer.split(QChar(0), Qt::SkipEmptyParts))
+    entry[line.section(u'=', 0, 0).trimmed()] = line.section(u'=', 1);
+  ASSERT_FALSE(entry.empty()) << "no [" << qv::formsInfSection(kScreen).toStdString() << "] section";
+
+  EXPECT_EQ(entry["FormName"], kScreen);
+  EXPECT_EQ(entry["RecordPrefix"], QStringLiteral("TPINFO"));
+  EXPECT_EQ(entry["FocusOnStartup"], QStringLiteral("0"));
+  // Each index key names fields of one kind: the number and name of taxpayer 1
+  // make the file name, the spouse's name its other part.
+  const std::map<QString, QString> kindOfKey = {{QStringLiteral("SSNIndex"), QStringLiteral("TIN")},
+                                                {QStringLiteral("NameAddrIndex"), QStringLiteral("TPNAME")},
+                                                {QStringLiteral("DOBIndex"), QStringLiteral("DATE")},
+                                                {QStringLiteral("OtherInfo"), QStringLiteral("TPNAME")}};
+  const std::map<int, QString> kinds = contractKinds();
+  for (const auto& [key, kind] : kindOfKey) {
+    ASSERT_TRUE(entry.count(key)) << key.toStdString() << " missing";
+    for (const QString& item : entry[key].split(u',')) {
+      bool number = false;
+      const int index = item.trimmed().toInt(&number);
+      ASSERT_TRUE(number && kinds.count(index)) << key.toStdString() << "=" << entry[key].toStdString();
+      EXPECT_EQ(kinds.at(index), kind) << key.toStdString();
+    }
+  }
+  EXPECT_EQ(entry["SSNIndex"], QStringLiteral("1"));
+  EXPECT_EQ(entry["NameAddrIndex"], QStringLiteral("0"));
+  EXPECT_EQ(entry["OtherInfo"], QStringLiteral("3"));
 }
 
 }  // namespace
