@@ -3,7 +3,8 @@
 // frame and margins, and on paper, inside the painter's text rectangle, each
 // in the font the program gives the field. What a field holds follows from
 // its kind; fields whose kind does not say (plain, ISSUER, TPNAME, COMPUTED)
-// are classified in a table here, and a field the table misses fails the test.
+// are classified in a table here, by screen, field array and index, and a
+// field the table misses fails the test.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QTextEdit>
 #include <initializer_list>
 #include <set>
+#include <tuple>
 
 #include "controls/Screen.h"
 #include "engine/FormReset.h"
@@ -61,6 +63,8 @@ const Content kStreet{"street address (30)", {kStreetLine}};
 const Content kCity{"city, state and ZIP", {kCityLine}};
 const Content kPhone{"telephone number", {kPhoneLine}};
 const Content kNameAndAddress{"name and address", {kNameLine, kStreetLine, kCityLine}};
+const Content kNameAndThreeAddressLines{
+    "name and three address lines", {kNameLine, "C/O MARGARET FITZGERALD-MORRIS", kStreetLine, kCityLine}};
 const Content kPayerBlock{"name, address and telephone", {kPayerLine, kStreetLine, kCityLine, kPhoneLine}};
 const Content kAddress{"address", {kStreetLine, kCityLine}};
 
@@ -100,6 +104,8 @@ const Content kTaxRate{"rate of tax", {"30%"}};
 const Content kSsaDescription{"description of amount",
                                {"BENEFITS REPAID TO SSA IN 2026", "OVERPAYMENT RECOVERED 1,234.00"}};
 const Content kReserved{"reserved box (holds nothing)", {}};
+const Content kOtherInformation{"other information (25)", {"GRANDMOTHER, WIDOWED 2019"}};
+const Content kAge{"age at the end of the tax year", {"N/A"}};
 
 // Kinds that say what their fields hold.
 const std::pair<const char*, const Content*> kKinds[] = {
@@ -107,14 +113,15 @@ const std::pair<const char*, const Content*> kKinds[] = {
     {"TIN", &kSsn},              {"EIN", &kEin},             {"DATE", &kDate},
     {"DATEX", &kDate},           {"YEAR", &kYear},           {"TAXYEAR1099G", &kYear},
     {"1095C-14", &kOfferCode},   {"1095C-16", &kSafeHarborCode}, {"1095C-17", &kZip},
-    {"OUT OF SCOPE", &kOutOfScope},
+    {"OUT OF SCOPE", &kOutOfScope}, {"PHONE", &kPhone},
 };
 
-// What the fields whose kind does not say hold, by screen and index.
+// What the fields whose kind does not say hold, by screen, field array and index.
 struct Classified {
   const char* screen;
   std::initializer_list<int> indexes;
   const Content* content;
+  const char* array = "Text1";
 };
 const Classified kClassified[] = {
     {"TF_W2", {4, 13}, &kNameAndAddress},
@@ -257,6 +264,10 @@ const Classified kClassified[] = {
     {"TF_1095C", {6}, &kPhone},
     {"TF_1095C", {7, 8}, &kCity},
     {"TF_1095C", {9}, &kMonthNumber},  // plan start month
+    {"F5_TPInfo", {0, 3}, &kNameAndThreeAddressLines},
+    {"F5_TPInfo", {6, 10, 14, 18, 22, 26, 30}, &kName},
+    {"F5_TPInfo", {9, 13, 17, 21, 25, 29, 33}, &kOtherInformation},
+    {"F5_TPInfo", {0, 1, 2, 3, 4, 5, 6, 7, 8}, &kAge, "Text2"},
 };
 
 const Content* contentOfKind(const QString& tag) {
@@ -348,12 +359,14 @@ class FieldRoom : public qvtest::EngineTest {
     const Content* content = contentOfKind(field.tag());
     for (const Classified& entry : kClassified) {
       const auto& indexes = entry.indexes;
-      if (screen != QLatin1String(entry.screen) || !std::count(indexes.begin(), indexes.end(), field.index()))
+      if (screen != QLatin1String(entry.screen) ||
+          field.name().compare(QLatin1String(entry.array), Qt::CaseInsensitive) != 0 ||
+          !std::count(indexes.begin(), indexes.end(), field.index()))
         continue;
       if (content)
         faults << where + QStringLiteral(": its kind %1 says what it holds; take it out of the table").arg(field.tag());
       content = entry.content;
-      classified.insert({screen, field.index()});
+      classified.insert({screen, QLatin1String(entry.array), field.index()});
     }
     if (!content)
       faults << where + QStringLiteral(": a field tagged \"%1\" that the table does not classify; say what it holds")
@@ -396,7 +409,7 @@ class FieldRoom : public qvtest::EngineTest {
   }
 
   QStringList faults;
-  std::set<std::pair<QString, int>> classified;  // table entries met on a layout
+  std::set<std::tuple<QString, QString, int>> classified;  // table entries met on a layout
 };
 
 TEST_F(FieldRoom, EveryFieldHoldsItsLongestRealisticValue) {
@@ -418,9 +431,9 @@ TEST_F(FieldRoom, EveryFieldHoldsItsLongestRealisticValue) {
   }
   for (const Classified& entry : kClassified)
     for (int index : entry.indexes)
-      if (!classified.count({QLatin1String(entry.screen), index}))
-        faults << QStringLiteral("the table classifies %1 field %2, which no layout has")
-                      .arg(QLatin1String(entry.screen))
+      if (!classified.count({QLatin1String(entry.screen), QLatin1String(entry.array), index}))
+        faults << QStringLiteral("the table classifies %1 field %2(%3), which no layout has")
+                      .arg(QLatin1String(entry.screen), QLatin1String(entry.array))
                       .arg(index);
   EXPECT_GT(measured, 0);
   EXPECT_TRUE(faults.isEmpty()) << faults.size() << " faults:\n" << faults.join(u'\n').toStdString();
