@@ -111,4 +111,22 @@ TEST_F(ScreenPicture, IsTheDocumentAloneOnWhitePaper) {
   }
 }
 
+// The taxpayer sheet is cut below the taxpayers, or below the other persons
+// once one of them is there (one number in the last row is enough).
+TEST_F(ScreenPicture, TaxpayerSheetIsCutAtItsLastPartInUse) {
+  qv::Screen& sheet = open("F5_TPInfo");
+  typeInto(0, "JOHN DOE");
+  const int width = qv::twipsToPixels(sheet.width());
+  auto bottom = [&](const char* shape) {
+    const qv::Control& c = sheet.ctl(QLatin1String(shape));
+    return qv::twipsToPixels(c.top() + c.height());
+  };
+  EXPECT_EQ(clipped().size(), QSize(width, bottom("Shape1")));
+  sheet.ctl(QStringLiteral("Text1"), 31).setText(QStringLiteral("123-45-6789"));
+  const QImage both = clipped();
+  EXPECT_EQ(both.size(), QSize(width, bottom("Shape2")));
+  if (qEnvironmentVariableIsSet("QV_SAVE_PICTURES"))
+    both.save(QStringLiteral("%1/F5_TPInfo.png").arg(qEnvironmentVariable("QV_SAVE_PICTURES")));
+}
+
 }  // namespace
