@@ -277,6 +277,21 @@ void Control::setCell(int row, int col, const QString& t) {
   changed(Prop::Cells);
 }
 
+void Control::setColAlignment(int col, int setting) {
+  if (col < 0 || col >= cols_) raiseError(err::SubscriptOutOfRange, {});
+  if (colAlignments_.size() < cols_) colAlignments_.resize(cols_, 1);
+  colAlignments_[col] = setting;
+  changed(Prop::Cells);
+}
+
+void Control::addGridRow(const QString& tabbedCells) {
+  QStringList row = tabbedCells.split(u'\t');
+  while (row.size() < cols_) row.append(QString());
+  while (row.size() > cols_) row.removeLast();
+  cells_.append(row);
+  changed(Prop::Cells);
+}
+
 void Control::SetFocus() {
   if (!screen_) raiseError(err::ObjectNotSet, {});
   if (!effectivelyVisible() || !effectivelyEnabled() || !canHaveFocus())

@@ -207,6 +207,15 @@ class Control {
   QString cell(int row, int col) const;
   void setCell(int row, int col, const QString& text);
   QVector<int>& colWidths() { return colWidths_; }
+  // The alignment setting of a column (1 left, 4 centred, 7 right; all
+  // centred vertically), 1 when none is set.
+  int colAlignment(int col) const { return col >= 0 && col < colAlignments_.size() ? colAlignments_[col] : 1; }
+  void setColAlignment(int col, int setting);
+  // Appends a row: its cells' texts separated by tab characters.
+  void addGridRow(const QString& tabbedCells);
+  // The row the user chose with a click; -1 for none.
+  int gridRow() const { return gridRow_; }
+  void setGridRow(int row) { gridRow_ = row; }
 
   void SetFocus();  // the program's own spelling, through the focus protocol
 
@@ -250,6 +259,8 @@ class Control {
   QVector<QStringList> cells_;
   int cols_ = 0;
   QVector<int> colWidths_;
+  QVector<int> colAlignments_;
+  int gridRow_ = -1;
 };
 
 }  // namespace qv

@@ -6,6 +6,7 @@
 
 #include "runtime/Text.h"
 #include "screens/Form1095AScreen.h"
+#include "screens/K1Screen.h"
 #include "screens/RRB1099Screen.h"
 #include "screens/SSA1099Screen.h"
 #include "screens/TaxFormScreen.h"
@@ -57,6 +58,8 @@ Screen* screenNamed(const QString& name) {
   if (auto it = screens.find(key); it != screens.end()) return it->second.get();
   if (sameText(name, QLatin1String("F5_TPInfo")))
     return hasLayout(QStringLiteral("F5_TPInfo")) ? (screens[key] = std::make_unique<F5_TPInfo>()).get() : nullptr;
+  if (const K1Traits* k1 = k1Traits(name))
+    return hasLayout(QLatin1String(k1->name)) ? (screens[key] = std::make_unique<K1Screen>(*k1)).get() : nullptr;
   const TaxFormTraits* traits = taxFormTraits(name);
   if (!traits || !hasLayout(QLatin1String(traits->name))) return nullptr;
   return (screens[key] = create(*traits)).get();

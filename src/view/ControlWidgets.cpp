@@ -199,6 +199,7 @@ void applyCells(QWidget* w, const Control& c) {
         table->setItem(row, col, item);
       }
       item->setText(c.cell(row, col));
+      item->setTextAlignment(ScreenPainter::gridColumnAlignment(c, col) | Qt::AlignVCenter);
     }
   for (int col = 0; col < c.cols(); ++col) {
     table->setColumnWidth(col, twipsToPixels(ScreenPainter::gridColumnWidth(c, col)));

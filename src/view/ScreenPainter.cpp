@@ -339,7 +339,8 @@ void paintGrid(QPainter& p, const Control& c, const QRectF& r) {
       if (row == 0 || col == 0) p.fillRect(cell, sys(SysButtonFace));
       p.fillRect(QRectF(cell.right() - Px, cell.top(), Px, cell.height()), line);
       p.fillRect(QRectF(cell.left(), cell.bottom() - Px, cell.width(), Px), line);
-      drawText(p, cell.adjusted(2 * Px, 0, -2 * Px, -Px), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+      drawText(p, cell.adjusted(2 * Px, 0, -2 * Px, -Px),
+               int(ScreenPainter::gridColumnAlignment(c, col) | Qt::AlignVCenter) | Qt::TextSingleLine,
                c.cell(row, col), f, textColor(c));
       x += cell.width();
     }
@@ -370,6 +371,15 @@ int ScreenPainter::gridColumnWidth(const Control& grid, int col) {
   // Control offers its column widths for writing only.
   const QVector<int>& widths = const_cast<Control&>(grid).colWidths();
   return col >= 0 && col < widths.size() && widths[col] > 0 ? widths[col] : 960;
+}
+
+Qt::Alignment ScreenPainter::gridColumnAlignment(const Control& grid, int col) {
+  // The settings run left, centre, right in threes (top, centre, bottom each).
+  switch (grid.colAlignment(col) / 3) {
+    case 1: return Qt::AlignHCenter;
+    case 2: return Qt::AlignRight;
+    default: return Qt::AlignLeft;
+  }
 }
 
 int ScreenPainter::gridRowHeight(const Control& grid) {

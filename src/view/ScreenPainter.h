@@ -67,6 +67,8 @@ class ScreenPainter {
   static int gridColumnWidth(const Control& grid, int col);
   // A grid row's height (twips): the font's line with a little room, at least 240.
   static int gridRowHeight(const Control& grid);
+  // A grid column's horizontal alignment, from its alignment setting.
+  static Qt::Alignment gridColumnAlignment(const Control& grid, int col);
   // Shows by itself: Visible, and on a tab control its page is up.
   static bool shown(const Control& c);
   // The control's rectangle in its container's child coordinates, on the

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QToolTip>
 
 #include <algorithm>
@@ -336,6 +337,13 @@ bool ScreenView::mousePressed(QWidget* surface, Control* c, QMouseEvent* event) 
           dragging_ = c;
           dragAnchor_ = at;
         }
+        screen_.click(*c);
+        return;
+      }
+      case ControlType::Grid: {
+        // A click chooses the row under it, then the grid's Click.
+        auto* table = qobject_cast<QTableWidget*>(widgetFor(*c));
+        c->setGridRow(table ? table->rowAt(pos.y()) : -1);
         screen_.click(*c);
         return;
       }
