@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QTest>
+#include <QTableWidget>
 #include <QTimer>
 
 #include "controls/Screen.h"
@@ -29,6 +30,11 @@ void WidgetHost::modalShown(Screen& screen, ScreenView& view) {
     }
     if (answer.press && shown && s->loaded())
       if (QWidget* w = shown->widgetFor(*answer.press)) QTest::mouseClick(w, Qt::LeftButton);
+    if (answer.grid && shown && s->loaded())
+      if (auto* table = qobject_cast<QTableWidget*>(shown->widgetFor(*answer.grid))) {
+        table->scrollToItem(table->item(answer.row, 0));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(answer.row, 0)).center());
+      }
     if (shown && s->loaded()) shown->window()->close();
   });
 }

@@ -47,7 +47,17 @@ ModalAnswer ScriptedHost::answerModal(Screen& screen) {
     if (!answer.press)
       for (Control* b : buttons)
         if (shown(b->caption()).section(QStringLiteral("\r\n"), 0, 0) == a.button) answer.press = b;
-    rec.pressed = answer.press ? shown(answer.press->caption()) : QStringLiteral("<no button \"%1\">").arg(a.button);
+    // A list's row answers to the text of its first cell.
+    for (Control* c : screen.controls())
+      if (!answer.press && c->type() == ControlType::Grid)
+        for (int row = 1; row < c->rows(); ++row)
+          if (c->cell(row, 0).trimmed() == a.button) {
+            answer.grid = c;
+            answer.row = row;
+          }
+    rec.pressed = answer.press ? shown(answer.press->caption())
+                  : answer.grid ? QStringLiteral("row ") + a.button
+                                : QStringLiteral("<no button \"%1\">").arg(a.button);
   } else {
     // A window without a default button is closed by its close box.
     for (Control* b : buttons)
@@ -65,6 +75,10 @@ void ScriptedHost::showModal(Screen& screen) {
   const ModalAnswer answer = answerModal(screen);
   if (!answer.input.isNull()) screen.ctl(QStringLiteral("Text1")).setText(answer.input);
   if (answer.press) screen.click(*answer.press);
+  if (answer.grid) {
+    answer.grid->setGridRow(answer.row);
+    screen.click(*answer.grid);
+  }
   // A screen no button closed is closed as by its close box.
   if (screen.loaded()) screen.unload();
 }

@@ -41,6 +41,8 @@ struct Picture {
 struct ModalAnswer {
   Control* press = nullptr;
   QString input;
+  Control* grid = nullptr;  // or the row of a list to click (the K-1 code list)
+  int row = -1;
 };
 
 class ScriptedHost : public Host {
