@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 
+#include "controls/Layout.h"
 #include "controls/Screen.h"
 #include "engine/FormInit.h"
 #include "frame/ProgramState.h"
@@ -174,6 +175,179 @@ TEST_P(LayoutContract, FormsDescriptionNamesOnlyExistingFields) {
 }
 
 INSTANTIATE_TEST_SUITE_P(TaxForms, LayoutContract, ::testing::ValuesIn(kContracts),
+                         [](const auto& info) { return std::string(info.param.screen); });
+
+// The Schedule K-1 screens add the Part III grid: box-number or code cells
+// (Text2, Text4, designed "K1" with the box number as text) beside their
+// amount cells (Text3, Text5), and the document split over two tab pages.
+struct K1Contract {
+  const char* screen;
+  const char* text1;       // kinds as above
+  const char* noTabStop;   // Text1 fields that are no tab stop
+  const char* text2Shows;  // design text of each Text2 cell in index order, "-" for empty
+  const char* text3;       // amount kinds
+  const char* text4Shows;
+  const char* text5;
+  const char* checks;
+  const char* checksOnPage0;
+  int lastOnPage0[3];      // last page-0 index of Text1, Text2/Text3, Text4/Text5
+};
+
+const K1Contract kK1Contracts[] = {
+    {"TF_K11120S", "Date 0-1; EIN 2; ISSUER 3; plain 4; # 5-6, 10-11; TIN 7; TPNAME 8; % 9; MONEY 12-13", "",
+     "1, 2, 3, 4, 5a, 5b, 6, 7, 8a, 8b, 8c, 9, 10, -, -, -, -, 11, 12, -, -, -, -, -, -, -",
+     "-MONEY 0-2, 7-9, 11-16; MONEY 3-6, 10, 17-25",
+     "13, -, -, -, -, 14, 15, -, -, -, -, 16, -, -, -, -, 17, -, -, -, -, -, -, -, -, -",
+     "MONEY 0-4, 6-25; CheckBox 5", "0-3", "0-1", {7, 13, 13}},
+};
+
+void PrintTo(const K1Contract& c, std::ostream* os) { *os << c.screen; }
+
+// The page of the tab control that holds the control, -1 when none does.
+int pageOf(const Control& c) {
+  for (const Control* at = &c; at; at = at->container())
+    if (at->container() && at->container()->type() == ControlType::TabControl) return at->tabPage();
+  return -1;
+}
+
+class K1LayoutContract : public ::testing::TestWithParam<K1Contract> {
+ protected:
+  void SetUp() override {
+    QString error;
+    ASSERT_TRUE(layout::load(screen_, QLatin1String(GetParam().screen), &error)) << qPrintable(error);
+    QFile shipped(QStringLiteral(":/inf/Forms.inf"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly) && shipped.copy(formsInf_));
+  }
+  std::map<int, Control*> cells(const char* name) {
+    std::map<int, Control*> out;
+    for (Control* c : screen_.array(QLatin1String(name))) out[c->index()] = c;
+    return out;
+  }
+  // Each cell of the array carries the tag the groups give its index, and no other cell exists.
+  void expectKinds(const char* name, const char* groups) {
+    const auto want = fieldsOf(QLatin1String(groups));
+    const auto have = cells(name);
+    for (const auto& [i, tag] : want) {
+      if (!have.count(i)) {
+        ADD_FAILURE() << screen_.name().toStdString() << " lacks " << name << "(" << i << ")";
+        continue;
+      }
+      EXPECT_EQ(have.at(i)->tag().toStdString(), tag.toStdString()) << name << "(" << i << ")";
+    }
+    for (const auto& [i, cell] : have) EXPECT_TRUE(want.count(i)) << "an extra " << name << "(" << i << ")";
+  }
+  // Box-number and code cells: tag K1, the design texts in index order, nothing more.
+  void expectShows(const char* name, const char* shows) {
+    const QStringList want = QString::fromLatin1(shows).split(QStringLiteral(", "));
+    const auto have = cells(name);
+    EXPECT_EQ(int(have.size()), int(want.size())) << name;
+    for (int i = 0; i < int(want.size()); ++i) {
+      if (!have.count(i)) {
+        ADD_FAILURE() << screen_.name().toStdString() << " lacks " << name << "(" << i << ")";
+        continue;
+      }
+      EXPECT_EQ(have.at(i)->text().toStdString(), (want[i] == u"-" ? QString() : want[i]).toStdString())
+          << name << "(" << i << ")";
+      EXPECT_EQ(have.at(i)->tag().toStdString(), "K1") << name << "(" << i << ")";
+    }
+  }
+  void expectPages(const char* name, int lastOnPage0) {
+    for (Control* c : screen_.array(QLatin1String(name)))
+      EXPECT_EQ(pageOf(*c), c->index() > lastOnPage0 ? 1 : 0) << name << "(" << c->index() << ")";
+  }
+  QString formsValue(const char* key) {
+    QString v;
+    GetPrivateProfileStringA(formsInfSection(QLatin1String(GetParam().screen)), QLatin1String(key), {}, v, 1024,
+                             formsInf_);
+    return v;
+  }
+
+  Screen screen_{QLatin1String(GetParam().screen)};
+  QTemporaryDir dir_;
+  const QString formsInf_ = dir_.filePath(QStringLiteral("Forms.inf"));
+};
+
+TEST_P(K1LayoutContract, FieldsCellsAndCheckLabelsAreExactlyTheContracts) {
+  const K1Contract& c = GetParam();
+  expectKinds("Text1", c.text1);
+  expectShows("Text2", c.text2Shows);
+  expectKinds("Text3", c.text3);
+  expectShows("Text4", c.text4Shows);
+  expectKinds("Text5", c.text5);
+  const std::set<int> noStop = indexesOf(QLatin1String(c.noTabStop));
+  for (Control* f : screen_.array(QStringLiteral("Text1")))
+    EXPECT_EQ(f->tabStop(), !noStop.count(f->index())) << "Text1(" << f->index() << ")";
+  std::set<int> checks;
+  for (Control* k : screen_.array(QStringLiteral("Check"))) {
+    EXPECT_EQ(k->type(), ControlType::Label) << "Check(" << k->index() << ")";
+    checks.insert(k->index());
+  }
+  EXPECT_EQ(checks, indexesOf(QLatin1String(c.checks)));
+}
+
+TEST_P(K1LayoutContract, EachFieldCellAndCheckLabelLiesOnItsPage) {
+  const K1Contract& c = GetParam();
+  expectPages("Text1", c.lastOnPage0[0]);
+  expectPages("Text2", c.lastOnPage0[1]);
+  expectPages("Text3", c.lastOnPage0[1]);
+  expectPages("Text4", c.lastOnPage0[2]);
+  expectPages("Text5", c.lastOnPage0[2]);
+  const std::set<int> first = indexesOf(QLatin1String(c.checksOnPage0));
+  for (Control* k : screen_.array(QStringLiteral("Check")))
+    EXPECT_EQ(pageOf(*k), first.count(k->index()) ? 0 : 1) << "Check(" << k->index() << ")";
+  for (const char* year : {"TaxYear", "RTL1"})
+    for (Control* label : screen_.array(QLatin1String(year))) EXPECT_EQ(pageOf(*label), 0) << year;
+}
+
+// The picture command lays a page's two halves side by side at the top of the
+// window and makes the window as large as the two: so each half is the
+// window's height less the tab strip's place, and the two are its width.
+TEST_P(K1LayoutContract, PageHalvesMakeUpTheWindow) {
+  const Control& tabs = screen_.ctl(QStringLiteral("SSTab1"));
+  EXPECT_EQ(tabs.type(), ControlType::TabControl);
+  EXPECT_EQ(tabs.left(), 0);
+  EXPECT_EQ(tabs.top(), 0);
+  EXPECT_EQ(tabs.items().size(), 2);
+  EXPECT_EQ(tabs.tabHeight(), 295);
+  EXPECT_EQ(tabs.currentTab(), 0);
+  for (int page : {0, 1}) {
+    const Control& left = screen_.ctl(QStringLiteral("Pic%1L").arg(page + 1));
+    const Control& right = screen_.ctl(QStringLiteral("Pic%1R").arg(page + 1));
+    for (const Control* half : {&left, &right}) {
+      EXPECT_EQ(half->container(), &tabs) << half->name().toStdString();
+      EXPECT_EQ(half->tabPage(), page) << half->name().toStdString();
+      EXPECT_EQ(half->top(), 360) << half->name().toStdString();
+      EXPECT_EQ(half->height(), screen_.height() - 360) << half->name().toStdString();
+    }
+    EXPECT_EQ(left.left(), 0) << page;
+    EXPECT_EQ(right.left(), left.left() + left.width()) << page;
+    EXPECT_EQ(left.width() + right.width(), screen_.width()) << page;
+  }
+  const Control& status = screen_.ctl(QStringLiteral("labelMisc"));
+  EXPECT_EQ(status.container(), nullptr);
+  EXPECT_GE(status.top(), tabs.top() + tabs.height());
+  EXPECT_LE(status.top() + status.height(), screen_.height());
+}
+
+// Load TP, the file names and the name checks take these fields by index.
+TEST_P(K1LayoutContract, FormsDescriptionNamesTheNumberNameAndIssuerFields) {
+  const std::pair<const char*, const char*> keys[] = {
+      {"SSNIndex", "TIN"}, {"NameAddrIndex", "TPNAME"}, {"EINIndex", "EIN"}, {"OtherInfo", "ISSUER"}};
+  EXPECT_EQ(formsValue("FormName").toStdString(), std::string(GetParam().screen));
+  EXPECT_FALSE(formsValue("RecordPrefix").isEmpty());
+  EXPECT_EQ(formsValue("FocusOnStartup").toStdString(), "0");
+  for (const auto& [key, kind] : keys) {
+    bool numeric = false;
+    const int i = formsValue(key).toInt(&numeric);
+    ASSERT_TRUE(numeric) << key << "=" << qPrintable(formsValue(key));
+    const Control* field = screen_.find(QStringLiteral("Text1"), i);
+    ASSERT_NE(field, nullptr) << key << " names Text1(" << i << ")";
+    EXPECT_EQ(field->tag().toStdString(), std::string(kind)) << key;
+  }
+  EXPECT_EQ(formsValue("RTL1").toStdString(), "For calendar year yyyy, or tax year");
+}
+
+INSTANTIATE_TEST_SUITE_P(ScheduleK1, K1LayoutContract, ::testing::ValuesIn(kK1Contracts),
                          [](const auto& info) { return std::string(info.param.screen); });
 
 }  // namespace

@@ -106,6 +106,12 @@ const Content kSsaDescription{"description of amount",
 const Content kReserved{"reserved box (holds nothing)", {}};
 const Content kOtherInformation{"other information (25)", {"GRANDMOTHER, WIDOWED 2019"}};
 const Content kAge{"age at the end of the tax year", {"N/A"}};
+const Content kIrsCenter{"IRS center", {"KANSAS CITY, MO 64999-0013"}};
+const Content kShareCount{"number of shares", {"10,000,000"}};
+const Content kAllocation{"allocation percentage", {"33.333333"}};
+// A Schedule K-1 box number (8c) or code from the code list; AW is the widest.
+const Content kK1Code{"K-1 box number or code", {"AW"}};
+const Content kXCell{"X cell", {"X"}};
 
 // Kinds that say what their fields hold.
 const std::pair<const char*, const Content*> kKinds[] = {
@@ -264,6 +270,15 @@ const Classified kClassified[] = {
     {"TF_1095C", {6}, &kPhone},
     {"TF_1095C", {7, 8}, &kCity},
     {"TF_1095C", {9}, &kMonthNumber},  // plan start month
+    {"TF_K11120S", {3, 8}, &kNameAndAddress},  // the corporation and the shareholder
+    {"TF_K11120S", {4}, &kIrsCenter},
+    {"TF_K11120S", {5, 6, 10, 11}, &kShareCount},
+    {"TF_K11120S", {9}, &kAllocation},
+    {"TF_K11120S", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25},
+     &kK1Code, "Text2"},
+    {"TF_K11120S", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25},
+     &kK1Code, "Text4"},
+    {"TF_K11120S", {5}, &kXCell, "Text5"},
     {"F5_TPInfo", {0, 3}, &kNameAndThreeAddressLines},
     {"F5_TPInfo", {6, 10, 14, 18, 22, 26, 30}, &kName},
     {"F5_TPInfo", {9, 13, 17, 21, 25, 29, 33}, &kOtherInformation},
