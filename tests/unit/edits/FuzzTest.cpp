@@ -117,7 +117,7 @@ TEST_F(FuzzEdits, RandomTextsOfEveryKind) {
   std::printf("[ fuzz     ] %d inputs (%d of 1 MB), %d accepted, %.1f s\n", edited, huge, accepted, seconds);
   RecordProperty("inputs", edited);
   EXPECT_EQ(edited, kInputs);
-  EXPECT_LT(seconds, 60.0);  // a hang shows here, not as a stuck run
+  EXPECT_LT(seconds, 120.0);  // a hang shows here, not as a stuck run
 }
 
 // The longest roads through each edit: a megabyte of what it reads furthest.
@@ -140,7 +140,7 @@ TEST_F(FuzzEdits, MegabyteTextsOfEveryKind) {
     }
   const double seconds = secondsSince(start);
   std::printf("[ fuzz     ] %d texts of 1 MB, %.1f s\n", edited, seconds);
-  EXPECT_LT(seconds, 30.0);
+  EXPECT_LT(seconds, 120.0);  // a hang shows here; a busy machine is no hang
 }
 
 }  // namespace
