@@ -144,6 +144,12 @@ bool Control::effectivelyVisible() const {
   }
   return true;
 }
+bool Control::focusable() const {
+  if (!canHaveFocus() || !effectivelyEnabled()) return false;
+  for (const Control* c = this; c; c = c->container_)
+    if (!c->visible_) return false;
+  return true;
+}
 bool Control::effectivelyEnabled() const {
   for (const Control* c = this; c; c = c->container_)
     if (!c->enabled_) return false;
@@ -294,7 +300,7 @@ void Control::addGridRow(const QString& tabbedCells) {
 
 void Control::SetFocus() {
   if (!screen_) raiseError(err::ObjectNotSet, {});
-  if (!effectivelyVisible() || !effectivelyEnabled() || !canHaveFocus())
+  if (!focusable())
     raiseError(err::CantMoveFocus, QStringLiteral("Invalid procedure call or argument"));
   screen_->setFocus(*this);
 }

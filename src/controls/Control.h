@@ -96,6 +96,9 @@ class Control {
   // Visible and enabled, with every container too.
   bool effectivelyVisible() const;
   bool effectivelyEnabled() const;
+  // Can take the keyboard: shown and enabled, except that a field on a tab page
+  // that is not up still counts (the screen turns to its page when it gets there).
+  bool focusable() const;
 
   const QString& caption() const { return caption_; }
   void setCaption(const QString& c);

@@ -219,8 +219,7 @@ bool Screen::setFocus(Control& target) {
 }
 
 bool Screen::moveFocusNow(Control& target) {
-  if (!target.canHaveFocus() || !target.effectivelyVisible() || !target.effectivelyEnabled())
-    return false;
+  if (!target.focusable()) return false;
   Control* old = active_;
   if (old && target.causesValidation() && !inValidate_) {
     bool cancel = false;
@@ -246,8 +245,7 @@ bool Screen::moveFocusNow(Control& target) {
 Control* Screen::nextTabStop(const Control* from, bool backwards) const {
   std::vector<Control*> stops;
   for (Control* c : order_)
-    if (c->canHaveFocus() && c->tabStop() && c->effectivelyVisible() && c->effectivelyEnabled())
-      stops.push_back(c);
+    if (c->tabStop() && c->focusable()) stops.push_back(c);
   if (stops.empty()) return nullptr;
   std::stable_sort(stops.begin(), stops.end(),
                    [](Control* a, Control* b) { return a->tabIndex() < b->tabIndex(); });

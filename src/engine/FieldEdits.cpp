@@ -48,7 +48,7 @@ void showStatus(const QString& message) {
 // Back into the field that failed, when it can take the focus.
 void refocus(Control& field) {
   Screen* screen = field.screen();
-  if (screen && field.canHaveFocus() && field.effectivelyVisible() && field.effectivelyEnabled())
+  if (screen && field.focusable())
     screen->setFocus(field);
 }
 

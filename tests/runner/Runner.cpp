@@ -670,6 +670,8 @@ QString Runner::controlProperty(Control& c, const QString& prop) const {
     return QLatin1String(names[int(c.alignment())]);
   }
   if (p == u"maxlength") return QString::number(c.maxLength());
+  if (p == u"currenttab") return QString::number(c.currentTab());
+  if (p == u"tabstop") return boolText(c.tabStop());
   fail(QStringLiteral("unknown control property ") + prop);
 }
 
