@@ -106,6 +106,8 @@ const Content kSsaDescription{"description of amount",
 const Content kReserved{"reserved box (holds nothing)", {}};
 const Content kOtherInformation{"other information (25)", {"GRANDMOTHER, WIDOWED 2019"}};
 const Content kAge{"age at the end of the tax year", {"N/A"}};
+// A card's name box takes 50 characters in large type, a long name on two lines.
+const Content kCardHolder{"holder's name on a card (50)", {"ALEXANDRA KATHERINE ANNE", "FITZGERALD-MORRISON III"}};
 
 // Kinds that say what their fields hold.
 const std::pair<const char*, const Content*> kKinds[] = {
@@ -268,6 +270,7 @@ const Classified kClassified[] = {
     {"F5_TPInfo", {6, 10, 14, 18, 22, 26, 30}, &kName},
     {"F5_TPInfo", {9, 13, 17, 21, 25, 29, 33}, &kOtherInformation},
     {"F5_TPInfo", {0, 1, 2, 3, 4, 5, 6, 7, 8}, &kAge, "Text2"},
+    {"F2_SS_ITIN", {1, 3, 5, 7, 9, 11, 13, 15, 17}, &kCardHolder},
 };
 
 const Content* contentOfKind(const QString& tag) {
