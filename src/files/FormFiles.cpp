@@ -25,6 +25,7 @@
 #include "runtime/Dates.h"
 #include "runtime/Text.h"
 #include "screens/Catalog.h"
+#include "taxpayer/CardsScreen.h"
 #include "taxpayer/TaxpayerRecord.h"
 
 namespace qv {
@@ -103,14 +104,14 @@ void rememberMainPersons(const Screen& sheet) {
 }
 
 // The card screen read from a file: each numbered card shows the ITIN
-// background when its number begins with 9, the Social Security one else.
-void showCardPictures(Screen& cards) {
-  for (Control* c : cards.controls()) {
+// background when its number begins with 9, the Social Security one else (a
+// missing picture is told once and the other cards still get theirs).
+void showCardPictures(Screen& screen) {
+  auto* cards = dynamic_cast<F2_SS_ITIN*>(&screen);
+  if (!cards) return;
+  for (Control* c : cards->controls()) {
     if (c->type() != ControlType::TextBox || c->tag() != u"TIN" || c->text().isEmpty()) continue;
-    const QString file =
-        paths::join(state().PicturesFolder, c->text().startsWith(u'9') ? QStringLiteral("ITIN.jpg") : QStringLiteral("SSN.jpg"));
-    if (!paths::fileExists(file)) raiseError(err::FileNotFound, QStringLiteral("File not found: ") + file);
-    cards.ctl(QStringLiteral("Image1"), c->index() / 2).setPicture(paths::toHost(file));
+    cards->showPicture(c->index() / 2, F2_SS_ITIN::pictureOfNumber(c->text()));
   }
 }
 

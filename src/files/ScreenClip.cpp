@@ -161,6 +161,11 @@ bool Clip_Size_SS_ITIN() {
   }
 }
 
+void Show_All_Cards(Screen& cards) {
+  for (Control* card : cards.array(QStringLiteral("Frame1"))) card->setVisible(true);
+  if (Control* status = cards.find(QStringLiteral("labelMisc"))) status->setVisible(true);
+}
+
 void CopyEntirePicture(Screen& screen) {
   Hide_Taskbar();
   try {

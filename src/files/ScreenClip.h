@@ -14,6 +14,9 @@ bool Clip_Size_TPInfo();
 // The card screen down to the numbered cards, the others hidden; false when
 // no card has a number.
 bool Clip_Size_SS_ITIN();
+// The card screen back for work after a picture or a print: every card and
+// the status line shown again.
+void Show_All_Cards(Screen& cards);
 // A picture of the window's inside on the clipboard.
 void CopyEntirePicture(Screen& screen);
 

@@ -479,11 +479,14 @@ void F0_MDI::cmdBtn_Click(int index) {
     else step(Save_File);
   } else if (command == u"PRINT") {
     // The paper is printed at the document's size; the window gets its own
-    // height back afterwards, so the status line below the document returns.
-    const int height = active->height();
+    // size back afterwards, so the status line below the document returns
+    // (and on the card screen the cards left out of the paper).
+    const int height = active->height(), width = active->width();
     if (!step([] { Screen_Clip(); })) return;
     const bool printed = step([&] { Form_Print(*active); });
     active->setHeight(height);
+    active->setWidth(width);
+    if (id == u"SS_ITIN") Show_All_Cards(*active);
     if (!printed) return;
     if (!step(Form_Init_Reset)) return;
     if (id == u"CONFIGURE") {

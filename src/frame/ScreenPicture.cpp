@@ -7,6 +7,7 @@
 #include "files/ScreenClip.h"
 #include "frame/ErrorTrap.h"
 #include "frame/MainWindow.h"
+#include "frame/MessageBox.h"
 #include "frame/ProgramState.h"
 #include "platform/Clock.h"
 #include "runtime/Text.h"
@@ -22,6 +23,12 @@ std::pair<Control*, Control*> pageHalves(Screen& s) {
   const bool first = s.ctl(QStringLiteral("SSTab1")).currentTab() == 0;
   return {&s.ctl(first ? QStringLiteral("Pic1L") : QStringLiteral("Pic2L")),
           &s.ctl(first ? QStringLiteral("Pic1R") : QStringLiteral("Pic2R"))};
+}
+
+bool noCardShown(const Screen& cards) {
+  for (const Control* card : cards.array(QStringLiteral("Frame1")))
+    if (card->visible()) return false;
+  return true;
 }
 
 }  // namespace
@@ -59,10 +66,16 @@ void F0_MDI::MDI_Clip() {
     }
     if (Control* status = screen.find(QStringLiteral("labelMisc"))) status->setVisible(false);
 
+    // A card screen without a numbered card is cut down to nothing: no picture
+    // of it replaces what the clipboard holds.
+    bool noCard = false;
     if (Screen_Clip()) {
-      clock::pause(500);
-      CopyEntirePicture(screen);
-      clock::pause(500);
+      noCard = code == u"SS_ITIN" && noCardShown(screen);
+      if (!noCard) {
+        clock::pause(500);
+        CopyEntirePicture(screen);
+        clock::pause(500);
+      }
     }
 
     screen.setHeight(height);
@@ -80,7 +93,12 @@ void F0_MDI::MDI_Clip() {
       left->setTop(360);
       right->setTop(360);
     } else if (code == u"SS_ITIN") {
-      for (Control* card : s.CurrentForm->array(QStringLiteral("Frame1"))) card->setVisible(true);
+      Show_All_Cards(*s.CurrentForm);
+      if (noCard)
+        Show_MBX(logName, 800, QStringLiteral("No SS/ITIN card has a number: there is no card to copy."),
+                 QStringLiteral("OK"), false, {}, {}, {}, 1);
+      // The keyboard goes back to the card being filled.
+      if (Control* field = screen.activeControl()) field->SetFocus();
     } else if (code == u"1099A") {
       for (Control* c : s.CurrentForm->controls()) {
         const bool tinted = (c->name() == u"Label1" && c->index() != 6) ||

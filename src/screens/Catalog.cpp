@@ -11,6 +11,7 @@
 #include "screens/SSA1099Screen.h"
 #include "screens/TaxFormScreen.h"
 #include "screens/W2Screen.h"
+#include "taxpayer/CardsScreen.h"
 #include "taxpayer/TaxpayerSheet.h"
 
 namespace qv {
@@ -60,6 +61,8 @@ Screen* screenNamed(const QString& name) {
     return hasLayout(QStringLiteral("F5_TPInfo")) ? (screens[key] = std::make_unique<F5_TPInfo>()).get() : nullptr;
   if (const K1Traits* k1 = k1Traits(name))
     return hasLayout(QLatin1String(k1->name)) ? (screens[key] = std::make_unique<K1Screen>(*k1)).get() : nullptr;
+  if (sameText(name, QLatin1String("F2_SS_ITIN")))
+    return hasLayout(QStringLiteral("F2_SS_ITIN")) ? (screens[key] = std::make_unique<F2_SS_ITIN>()).get() : nullptr;
   const TaxFormTraits* traits = taxFormTraits(name);
   if (!traits || !hasLayout(QLatin1String(traits->name))) return nullptr;
   return (screens[key] = create(*traits)).get();

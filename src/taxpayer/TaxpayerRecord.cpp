@@ -157,7 +157,8 @@ void TPInfo_Read(const QString& which) {
     const TaxpayerData& other = first ? tp2Data() : tp1Data();
     const QString prefix = s.FormInfo[12];
     const QString lower = lCase(prefix);
-    if (lower == u"dl" || lower == u"drvlic") fillLicences(*form, chosen, other);
+    if (lower == u"ss" || lower == u"ss_itin") TPInfo_Process_TIN_Cards(*form, first ? 1 : 2);
+    else if (lower == u"dl" || lower == u"drvlic") fillLicences(*form, chosen, other);
     else if (lower == u"chk" || lower == u"check") fillCheck(*form, chosen, other);
     else if (lower == u"1095-a") TPInfo_Process_1095A(*form, chosen, other);
     else if (lower == u"tpinfo") {

@@ -40,4 +40,8 @@ void TPInfo_Process_1095C(Screen& form, const TaxpayerData& chosen);
 void TPInfo_Process_SSA1099(Screen& form, const TaxpayerData& chosen);
 void TPInfo_Process_DriverLicenses(Screen& form, const TaxpayerData& chosen, const TaxpayerData& other);
 
+// The cards screen: a card for each person of the record with a number, the
+// taxpayer first for `which` 1, the spouse first for 2.
+void TPInfo_Process_TIN_Cards(Screen& cards, int which);
+
 }  // namespace qv

@@ -548,20 +548,29 @@ void Runner::expectOpened(const QStringList& a) {
 }
 
 void Runner::expectPicture(const QStringList& a) {
-  need(a, 1, "expect picture <screen> | none");
+  need(a, 1, "expect picture <screen> [ending-at <control>] [reaching <control>] | none");
   const auto& pics = host_.pictures();
   if (a[0] == u"none") {
     if (!pics.empty()) fail(QStringLiteral("a picture of %1 was copied").arg(pics.back().screen));
     return;
   }
-  // "ending-at <control>": the picture is as high as the document, down to there.
+  // "ending-at <control>": the picture is as high as the document, down to
+  // there; "reaching <control>": as wide, across to there.
   const int at = a.indexOf(QStringLiteral("ending-at"));
-  for (const Picture& p : pics) {
+  const int across = a.indexOf(QStringLiteral("reaching"));
+  // The screen's latest picture.
+  for (auto it = pics.rbegin(); it != pics.rend(); ++it) {
+    const Picture& p = *it;
     if (p.screen.compare(a[0], Qt::CaseInsensitive) != 0) continue;
     if (at > 0) {
       const Control& end = target(a.value(at + 1));
       if (p.heightTwips != end.top() + end.height())
         fail(QStringLiteral("the picture was %1 twips high, %2 ends at %3").arg(p.heightTwips).arg(a.value(at + 1)).arg(end.top() + end.height()));
+    }
+    if (across > 0) {
+      const Control& end = target(a.value(across + 1));
+      if (p.widthTwips != end.left() + end.width())
+        fail(QStringLiteral("the picture was %1 twips wide, %2 reaches %3").arg(p.widthTwips).arg(a.value(across + 1)).arg(end.left() + end.width()));
     }
     return;
   }
@@ -672,6 +681,12 @@ QString Runner::controlProperty(Control& c, const QString& prop) const {
   if (p == u"maxlength") return QString::number(c.maxLength());
   if (p == u"currenttab") return QString::number(c.currentTab());
   if (p == u"tabstop") return boolText(c.tabStop());
+  if (p == u"picture") {
+    // Pictures of the program folder, a temporary copy, show as "<program>/NAME".
+    QString v = c.picture();
+    if (programCopy_) v.replace(programCopy_->path(), QStringLiteral("<program>"));
+    return v;
+  }
   fail(QStringLiteral("unknown control property ") + prop);
 }
 

@@ -112,6 +112,8 @@ const Content kAllocation{"allocation percentage", {"33.333333"}};
 // A Schedule K-1 box number (8c) or code from the code list; AW is the widest.
 const Content kK1Code{"K-1 box number or code", {"AW"}};
 const Content kXCell{"X cell", {"X"}};
+// A card's name box takes 50 characters in large type, a long name on two lines.
+const Content kCardHolder{"holder's name on a card (50)", {"ALEXANDRA KATHERINE ANNE", "FITZGERALD-MORRISON III"}};
 
 // Kinds that say what their fields hold.
 const std::pair<const char*, const Content*> kKinds[] = {
@@ -283,6 +285,7 @@ const Classified kClassified[] = {
     {"F5_TPInfo", {6, 10, 14, 18, 22, 26, 30}, &kName},
     {"F5_TPInfo", {9, 13, 17, 21, 25, 29, 33}, &kOtherInformation},
     {"F5_TPInfo", {0, 1, 2, 3, 4, 5, 6, 7, 8}, &kAge, "Text2"},
+    {"F2_SS_ITIN", {1, 3, 5, 7, 9, 11, 13, 15, 17}, &kCardHolder},
 };
 
 const Content* contentOfKind(const QString& tag) {

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
+#include <QTemporaryDir>
 
 #include "controls/Screen.h"
 #include "engine/Positioning.h"
@@ -15,6 +16,7 @@
 #include "screens/Catalog.h"
 #include "unit/engine/EngineTest.h"
 #include "view/QtHost.h"
+#include "view/ScreenPainter.h"
 #include "view/Units.h"
 
 namespace {
@@ -127,6 +129,54 @@ TEST_F(ScreenPicture, TaxpayerSheetIsCutAtItsLastPartInUse) {
   EXPECT_EQ(both.size(), QSize(width, bottom("Shape2")));
   if (qEnvironmentVariableIsSet("QV_SAVE_PICTURES"))
     both.save(QStringLiteral("%1/F5_TPInfo.png").arg(qEnvironmentVariable("QV_SAVE_PICTURES")));
+}
+
+// The card screen's picture holds the numbered cards alone, each on its
+// background picture, cut after the lowest row and the rightmost column that
+// hold one; a card with a name and no number is left out. All nine cards are
+// there again afterwards.
+TEST_F(ScreenPicture, CardsAreCutToTheNumberedOnes) {
+  QTemporaryDir pictures;
+  ASSERT_TRUE(pictures.isValid());
+  const QColor socialSecurity(40, 80, 160), itin(40, 140, 80);
+  for (const auto& [file, colour] : {std::pair{"SSN.jpg", socialSecurity}, std::pair{"ITIN.jpg", itin}}) {
+    QImage background(282, 53, QImage::Format_RGB32);
+    background.fill(colour);
+    ASSERT_TRUE(background.save(pictures.filePath(QLatin1String(file)), "JPG", 100));
+  }
+  qv::state().PicturesFolder = pictures.path();
+  qv::Screen& cards = open("F2_SS_ITIN");
+  const int width = cards.width(), height = cards.height();
+  typeInto(0, "123456789");
+  typeInto(1, "JANE Q PUBLIC");
+  typeInto(8, "912708765");
+  typeInto(9, "JOHN DOE");
+  typeInto(7, "NO NUMBER");
+  const QImage screen = qv::renderScreen(cards);
+  const QImage picture = clipped();
+
+  auto frame = [&](int k) -> const qv::Control& { return cards.ctl(QStringLiteral("Frame1"), k); };
+  EXPECT_EQ(picture.size(), QSize(qv::twipsToPixels(frame(4).left() + frame(4).width()),
+                                  qv::twipsToPixels(frame(4).top() + frame(4).height())));
+  // The middle of a card's background picture.
+  auto background = [&](int k) {
+    const qv::Control& image = cards.ctl(QStringLiteral("Image1"), k);
+    return QColor(picture.pixel(qv::twipsToPixels(frame(k).left() + image.left() + image.width() / 2),
+                                qv::twipsToPixels(frame(k).top() + image.top() + image.height() / 2)));
+  };
+  auto near = [](const QColor& a, const QColor& b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 24;
+  };
+  EXPECT_TRUE(near(background(0), socialSecurity)) << background(0).name().toStdString();
+  EXPECT_TRUE(near(background(4), itin)) << background(4).name().toStdString();
+  for (int k : {1, 3}) EXPECT_EQ(background(k), QColor(Qt::white)) << "card " << k << " is on the paper";
+
+  for (int k = 0; k < 9; ++k) EXPECT_TRUE(frame(k).visible()) << "card " << k;
+  EXPECT_EQ(QSize(cards.width(), cards.height()), QSize(width, height));
+  if (qEnvironmentVariableIsSet("QV_SAVE_PICTURES")) {
+    screen.save(QStringLiteral("%1/F2_SS_ITIN-screen.png").arg(qEnvironmentVariable("QV_SAVE_PICTURES")));
+    picture.save(QStringLiteral("%1/F2_SS_ITIN.png").arg(qEnvironmentVariable("QV_SAVE_PICTURES")));
+  }
 }
 
 }  // namespace

@@ -1,0 +1,124 @@
+// The layout of the Social Security/ITIN card screen and its forms
+// description entry: nine cards in three rows of three, each holding its
+// picture, its number Text1(2k) and its holder's name Text1(2k+1), which the
+// card rules, Load TP, the form files and the picture crop address by index;
+// the keyboard goes card by card.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRect>
+#include <QTemporaryDir>
+#include <map>
+
+#include "controls/Layout.h"
+#include "controls/Screen.h"
+#include "engine/FormInit.h"
+#include "frame/MainWindow.h"
+#include "frame/ProgramState.h"
+#include "platform/Profile.h"
+
+namespace {
+
+using qv::Control;
+using qv::ControlType;
+
+const QString kScreen = QStringLiteral("F2_SS_ITIN");
+
+QRect placeOf(const Control& c) {
+  QRect r(c.left(), c.top(), c.width(), c.height());
+  for (const Control* box = c.container(); box; box = box->container()) r.translate(box->left(), box->top());
+  return r;
+}
+
+class LayoutCards : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QString error;
+    ASSERT_TRUE(qv::layout::load(screen_, kScreen, &error)) << error.toStdString();
+  }
+  void TearDown() override { qv::resetState(); }
+  const Control& member(const char* name, int index) const { return screen_.ctl(QLatin1String(name), index); }
+
+  qv::Screen screen_{kScreen};
+};
+
+TEST_F(LayoutCards, NineCardsRowByRowEachWithItsPictureNumberAndName) {
+  EXPECT_EQ(screen_.caption(), QStringLiteral("Social Security/ITIN Card(s)"));
+  const int lefts[3] = {120, 4560, 9000}, tops[3] = {60, 3000, 5940};
+  EXPECT_EQ(screen_.array(QStringLiteral("Frame1")).size(), 9u);
+  EXPECT_EQ(screen_.array(QStringLiteral("Image1")).size(), 9u);
+  EXPECT_EQ(screen_.array(QStringLiteral("Text1")).size(), 18u);
+  for (int k = 0; k < 9; ++k) {
+    const Control& card = member("Frame1", k);
+    EXPECT_EQ(placeOf(card), QRect(lefts[k % 3], tops[k / 3], 4275, 2835)) << "card " << k;
+    const Control& picture = member("Image1", k);
+    const Control& number = member("Text1", 2 * k);
+    const Control& name = member("Text1", 2 * k + 1);
+    for (const Control* part : {&picture, &number, &name}) {
+      EXPECT_EQ(part->container(), &card) << part->displayName().toStdString();
+      EXPECT_TRUE(placeOf(card).contains(placeOf(*part))) << part->displayName().toStdString();
+    }
+    // Top to bottom: the picture across the card, the number, the name.
+    EXPECT_EQ(picture.width(), 4230);
+    EXPECT_EQ(picture.height(), 795);
+    EXPECT_TRUE(picture.stretch());
+    EXPECT_LT(placeOf(picture).bottom(), placeOf(number).top()) << "card " << k;
+    EXPECT_LT(placeOf(number).bottom(), placeOf(name).top()) << "card " << k;
+    EXPECT_EQ(number.tag(), QStringLiteral("TIN"));
+    EXPECT_EQ(number.maxLength(), 11);
+    EXPECT_EQ(name.tag(), QStringLiteral("TPNAME"));
+    EXPECT_TRUE(name.multiLine());
+    EXPECT_EQ(name.maxLength(), 50);
+    EXPECT_EQ(member("Label3", k).caption(), QStringLiteral("THIS NUMBER HAS BEEN ESTABLISHED FOR"));
+    EXPECT_EQ(member("Label4", k).caption(), QStringLiteral("For Tax Training Purposes Only"));
+    for (const char* label : {"Label3", "Label4"}) {
+      const QRect place = placeOf(member(label, k));
+      EXPECT_TRUE(placeOf(card).contains(place)) << label << "(" << k << ")";
+    }
+    EXPECT_LT(placeOf(number).bottom(), placeOf(member("Label3", k)).top());
+    EXPECT_LT(placeOf(member("Label3", k)).bottom(), placeOf(name).top());
+    EXPECT_LT(placeOf(name).bottom(), placeOf(member("Label4", k)).top());
+  }
+  // The status line lies under the cards, on the screen.
+  const QRect status = placeOf(screen_.ctl(QStringLiteral("labelMisc")));
+  EXPECT_GT(status.top(), placeOf(member("Frame1", 8)).bottom());
+  EXPECT_LE(status.bottom(), screen_.height());
+  EXPECT_LE(placeOf(member("Frame1", 8)).right(), screen_.width());
+}
+
+TEST_F(LayoutCards, TabGoesNumberThenNameCardByCard) {
+  std::map<int, const Control*> byTabIndex;
+  for (const Control* c : screen_.controls())
+    EXPECT_TRUE(byTabIndex.emplace(c->tabIndex(), c).second) << "tab index " << c->tabIndex() << " twice";
+  std::vector<int> walked;
+  for (const auto& [tabIndex, c] : byTabIndex)
+    if (c->type() == ControlType::TextBox && c->tabStop()) walked.push_back(c->index());
+  std::vector<int> expected(18);
+  for (int i = 0; i < 18; ++i) expected[i] = i;
+  EXPECT_EQ(walked, expected);
+}
+
+TEST_F(LayoutCards, FitsTheMainWindowsScreenArea) {
+  qv::F0_MDI mdi;
+  QString error;
+  ASSERT_TRUE(qv::layout::load(mdi, QStringLiteral("F0_MDI"), &error)) << error.toStdString();
+  EXPECT_LE(screen_.width(), mdi.scaleWidth());
+  EXPECT_LE(screen_.height(), mdi.scaleHeight());
+}
+
+TEST_F(LayoutCards, FormsInfEntryGivesTheRecordPrefixAndTheFirstField) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("Forms.inf"));
+  ASSERT_TRUE(QFile::copy(QStringLiteral(":/inf/Forms.inf"), file));
+  auto value = [&](const char* key) {
+    QString buffer;
+    const int length = qv::GetPrivateProfileStringA(qv::formsInfSection(kScreen), QLatin1String(key), {}, buffer,
+                                                    1024, file);
+    return buffer.left(length);
+  };
+  EXPECT_EQ(value("FormName"), kScreen);
+  EXPECT_EQ(value("RecordPrefix"), QStringLiteral("SS_ITIN"));
+  EXPECT_EQ(value("FocusOnStartup"), QStringLiteral("0"));
+}
+
+}  // namespace
