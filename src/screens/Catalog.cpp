@@ -10,6 +10,7 @@
 #include "screens/SSA1099Screen.h"
 #include "screens/TaxFormScreen.h"
 #include "screens/W2Screen.h"
+#include "taxpayer/BlankCheck.h"
 #include "taxpayer/TaxpayerSheet.h"
 
 namespace qv {
@@ -57,6 +58,8 @@ Screen* screenNamed(const QString& name) {
   if (auto it = screens.find(key); it != screens.end()) return it->second.get();
   if (sameText(name, QLatin1String("F5_TPInfo")))
     return hasLayout(QStringLiteral("F5_TPInfo")) ? (screens[key] = std::make_unique<F5_TPInfo>()).get() : nullptr;
+  if (sameText(name, QLatin1String("F4_CHK")))
+    return hasLayout(QStringLiteral("F4_CHK")) ? (screens[key] = std::make_unique<F4_CHK>()).get() : nullptr;
   const TaxFormTraits* traits = taxFormTraits(name);
   if (!traits || !hasLayout(QLatin1String(traits->name))) return nullptr;
   return (screens[key] = create(*traits)).get();

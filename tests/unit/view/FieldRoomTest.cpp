@@ -106,6 +106,12 @@ const Content kSsaDescription{"description of amount",
 const Content kReserved{"reserved box (holds nothing)", {}};
 const Content kOtherInformation{"other information (25)", {"GRANDMOTHER, WIDOWED 2019"}};
 const Content kAge{"age at the end of the tax year", {"N/A"}};
+// The check's holders as Load TP writes them: the chosen person, the other
+// person, the street and the city line.
+const Content kCheckHolders{"account holders and address",
+                            {kNameLine, "MARGARET L. FITZGERALD-MORRIS", kStreetLine, kCityLine}};
+const Content kBankBlock{"bank name and address", {kPayerLine, kStreetLine, kCityLine}};
+const Content kCheckingAccount{"checking account number (17)", {"12345678901234567"}};
 
 // Kinds that say what their fields hold.
 const std::pair<const char*, const Content*> kKinds[] = {
@@ -268,6 +274,10 @@ const Classified kClassified[] = {
     {"F5_TPInfo", {6, 10, 14, 18, 22, 26, 30}, &kName},
     {"F5_TPInfo", {9, 13, 17, 21, 25, 29, 33}, &kOtherInformation},
     {"F5_TPInfo", {0, 1, 2, 3, 4, 5, 6, 7, 8}, &kAge, "Text2"},
+    {"F4_CHK", {0}, &kCheckHolders},
+    {"F4_CHK", {3}, &kBankBlock},
+    {"F4_CHK", {1}, &kRoutingNumber},
+    {"F4_CHK", {2}, &kCheckingAccount},
 };
 
 const Content* contentOfKind(const QString& tag) {
