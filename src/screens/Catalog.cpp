@@ -12,6 +12,7 @@
 #include "screens/TaxFormScreen.h"
 #include "screens/W2Screen.h"
 #include "taxpayer/CardsScreen.h"
+#include "taxpayer/BlankCheck.h"
 #include "taxpayer/TaxpayerSheet.h"
 
 namespace qv {
@@ -63,6 +64,8 @@ Screen* screenNamed(const QString& name) {
     return hasLayout(QLatin1String(k1->name)) ? (screens[key] = std::make_unique<K1Screen>(*k1)).get() : nullptr;
   if (sameText(name, QLatin1String("F2_SS_ITIN")))
     return hasLayout(QStringLiteral("F2_SS_ITIN")) ? (screens[key] = std::make_unique<F2_SS_ITIN>()).get() : nullptr;
+  if (sameText(name, QLatin1String("F4_CHK")))
+    return hasLayout(QStringLiteral("F4_CHK")) ? (screens[key] = std::make_unique<F4_CHK>()).get() : nullptr;
   const TaxFormTraits* traits = taxFormTraits(name);
   if (!traits || !hasLayout(QLatin1String(traits->name))) return nullptr;
   return (screens[key] = create(*traits)).get();

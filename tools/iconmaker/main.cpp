@@ -1,9 +1,13 @@
-// Draws the window icons, command-button pictograms and message box pictures
-// the program loads from its own folder. Usage: iconmaker <program folder>
+// Draws the window icons, command-button pictograms and message box pictures,
+// the card backgrounds and the licence photographs the program loads from its
+// own folder. Usage: iconmaker <program folder>
 
+#include "card_pictures.h"
 #include "command_icons.h"
 #include "ico_file.h"
+#include "jpeg_file.h"
 #include "message_icons.h"
+#include "portraits.h"
 #include "window_icons.h"
 
 #include <QDir>
@@ -66,5 +70,10 @@ int main(int argc, char** argv)
     for (const QList<NamedDrawing>& pictures : {commandIcons(), messageIcons()})
         for (const NamedDrawing& icon : pictures)
             ok = writePng(out.filePath(QStringLiteral("Icons/") + icon.fileName), icon.draw) && ok;
+    for (const QList<JpegPicture>& pictures : {cardPictures(), portraits()})
+        for (const JpegPicture& picture : pictures) {
+            const QString path = out.filePath(picture.fileName);
+            ok = report(path, writeJpegFile(path, picture.draw(), picture.dotsPerInch)) && ok;
+        }
     return ok ? 0 : 1;
 }

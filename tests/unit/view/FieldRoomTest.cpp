@@ -114,6 +114,12 @@ const Content kK1Code{"K-1 box number or code", {"AW"}};
 const Content kXCell{"X cell", {"X"}};
 // A card's name box takes 50 characters in large type, a long name on two lines.
 const Content kCardHolder{"holder's name on a card (50)", {"ALEXANDRA KATHERINE ANNE", "FITZGERALD-MORRISON III"}};
+// The check's holders as Load TP writes them: the chosen person, the other
+// person, the street and the city line.
+const Content kCheckHolders{"account holders and address",
+                            {kNameLine, "MARGARET L. FITZGERALD-MORRIS", kStreetLine, kCityLine}};
+const Content kBankBlock{"bank name and address", {kPayerLine, kStreetLine, kCityLine}};
+const Content kCheckingAccount{"checking account number (17)", {"12345678901234567"}};
 
 // Kinds that say what their fields hold.
 const std::pair<const char*, const Content*> kKinds[] = {
@@ -286,6 +292,10 @@ const Classified kClassified[] = {
     {"F5_TPInfo", {9, 13, 17, 21, 25, 29, 33}, &kOtherInformation},
     {"F5_TPInfo", {0, 1, 2, 3, 4, 5, 6, 7, 8}, &kAge, "Text2"},
     {"F2_SS_ITIN", {1, 3, 5, 7, 9, 11, 13, 15, 17}, &kCardHolder},
+    {"F4_CHK", {0}, &kCheckHolders},
+    {"F4_CHK", {3}, &kBankBlock},
+    {"F4_CHK", {1}, &kRoutingNumber},
+    {"F4_CHK", {2}, &kCheckingAccount},
 };
 
 const Content* contentOfKind(const QString& tag) {

@@ -7,6 +7,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QTemporaryDir>
 #include <vector>
 
 #include "RecordingScreen.h"
@@ -95,6 +96,30 @@ TEST(RenderedScreen, WindowedControlsContainersAndEditColours) {
 
   s.ctl("SSTab1").setCurrentTab(1);
   expectPixels(renderScreen(s), {{25, 112, Blue, "label on the page shown"}});
+}
+
+// 200 x 100 pixels: two borderless picture boxes of 100 x 100 pixels.
+const QByteArray kPictureBoxes = R"({"screen": {"width": 3000, "height": 1500, "backColor": "&H00FFFFFF"},
+"controls": [
+{"type": "PictureBox", "name": "Natural", "left": 0, "top": 0, "width": 1500, "height": 1500, "borderStyle": 0, "backColor": "&H00FFFFFF"},
+{"type": "PictureBox", "name": "Fitted", "left": 1500, "top": 0, "width": 1500, "height": 1500, "borderStyle": 0, "backColor": "&H00FFFFFF", "stretch": true}
+]})";
+
+TEST(RenderedScreen, PictureBoxesShowThePictureAtItsSizeOrFittedWhenStretched) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("red.png"));
+  QImage red(20, 10, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  ASSERT_TRUE(red.save(file));
+  RecordingScreen s("Paint", kPictureBoxes);
+  s.load();
+  s.ctl("Natural").setPicture(file);
+  s.ctl("Fitted").setPicture(file);
+  expectPixels(renderScreen(s), {
+      {0, 0, Red, "natural size, top left"}, {19, 9, Red, "natural size, last pixel"},
+      {20, 5, White, "right of the picture"}, {5, 10, White, "below the picture"},
+      {100, 0, Red, "stretched, top left"}, {150, 50, Red, "stretched, middle"}, {199, 99, Red, "stretched, bottom right"},
+  });
 }
 
 // 200 x 100 pixels: a frame with a border and a long caption, one without.

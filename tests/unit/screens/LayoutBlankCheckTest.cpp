@@ -1,0 +1,166 @@
+// The layout of the blank check and its forms description entry: the four
+// fields Load TP, Clear and the form files address by index, with their
+// sample texts; the printed furniture inside the check's border (Shape5),
+// which the picture and the printed page are cut at; the status line below.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRect>
+#include <QTemporaryDir>
+#include <map>
+#include <set>
+#include <vector>
+
+#include "controls/Layout.h"
+#include "controls/Screen.h"
+#include "engine/FormInit.h"
+#include "frame/ProgramState.h"
+#include "platform/Profile.h"
+
+namespace {
+
+using qv::Control;
+using qv::ControlType;
+
+const QString kScreen = QStringLiteral("F4_CHK");
+
+QRect placeOf(const Control& c) {
+  if (c.type() == ControlType::Line)
+    return QRect(QPoint(std::min(c.x1(), c.x2()), std::min(c.y1(), c.y2())),
+                 QPoint(std::max(c.x1(), c.x2()), std::max(c.y1(), c.y2())));
+  QRect r(c.left(), c.top(), c.width(), c.height());
+  for (const Control* box = c.container(); box; box = box->container()) r.translate(box->left(), box->top());
+  return r;
+}
+
+std::string where(const Control& c) {
+  const QRect r = placeOf(c);
+  return QStringLiteral("%1 at %2,%3 %4x%5")
+      .arg(c.displayName())
+      .arg(r.left())
+      .arg(r.top())
+      .arg(r.width())
+      .arg(r.height())
+      .toStdString();
+}
+
+class LayoutBlankCheck : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QString error;
+    ASSERT_TRUE(qv::layout::load(screen_, kScreen, &error)) << error.toStdString();
+  }
+  void TearDown() override { qv::resetState(); }
+
+  Control& text1(int index) { return screen_.ctl(QStringLiteral("Text1"), index); }
+
+  qv::Screen screen_{kScreen};
+};
+
+TEST_F(LayoutBlankCheck, HasTheChecksFourFieldsWithTheirSampleTexts) {
+  EXPECT_EQ(screen_.caption(), QStringLiteral("Blank Check"));
+  EXPECT_EQ(screen_.width(), 9675);
+  EXPECT_EQ(screen_.height(), 3930);
+  std::map<int, QString> kinds;
+  for (const Control* f : screen_.array(QStringLiteral("Text1"))) kinds[f->index()] = f->tag();
+  EXPECT_EQ(kinds, (std::map<int, QString>{{0, "TPNAME"}, {1, ""}, {2, ""}, {3, "TPNAME"}}));
+  for (const Control* c : screen_.controls())
+    if (c->type() == ControlType::TextBox) EXPECT_EQ(c->name(), QStringLiteral("Text1")) << where(*c);
+
+  EXPECT_EQ(text1(0).text(), QStringLiteral("Name\r\nAddress\r\n"));
+  EXPECT_EQ(text1(3).text(), QStringLiteral("Your Bank\r\nAddress\r\nCity, State ZIP\r\n"));
+  EXPECT_EQ(text1(1).text(), QStringLiteral("325070760"));
+  EXPECT_EQ(text1(2).text(), QStringLiteral("987123654"));
+  for (int i : {0, 3}) EXPECT_TRUE(text1(i).multiLine()) << i;
+  for (int i : {1, 2}) EXPECT_FALSE(text1(i).multiLine()) << i;
+  EXPECT_EQ(text1(1).maxLength(), 9);
+  EXPECT_EQ(text1(3).backColor(), qv::colors::ButtonFace);
+  // The numbers stand in a monospace face, as a MICR line does.
+  for (int i : {1, 2}) EXPECT_EQ(text1(i).font().name, QStringLiteral("Courier New")) << i;
+}
+
+TEST_F(LayoutBlankCheck, TabGoesDownTheCheck) {
+  std::map<int, const Control*> byTabIndex;
+  for (const Control* c : screen_.controls())
+    EXPECT_TRUE(byTabIndex.emplace(c->tabIndex(), c).second) << "tab index " << c->tabIndex() << " twice";
+  std::vector<int> walked;
+  for (const auto& [tabIndex, c] : byTabIndex)
+    if (c->type() == ControlType::TextBox && c->tabStop()) walked.push_back(c->index());
+  EXPECT_EQ(walked, (std::vector<int>{0, 3, 1, 2}));
+}
+
+TEST_F(LayoutBlankCheck, TheBorderHoldsTheCheckAndTheStatusLineLiesBelowIt) {
+  const Control& border = screen_.ctl(QStringLiteral("Shape5"));
+  EXPECT_EQ(border.borderWidth(), 2);
+  const QRect check = placeOf(border);
+  const QRect screenArea(0, 0, screen_.width(), screen_.height());
+  EXPECT_TRUE(screenArea.contains(check));
+  const Control& status = screen_.ctl(QStringLiteral("labelMisc"));
+  EXPECT_GT(placeOf(status).top(), check.bottom());
+  EXPECT_TRUE(screenArea.contains(placeOf(status))) << where(status);
+  for (const Control* c : screen_.controls()) {
+    if (c == &border || c == &status) continue;
+    EXPECT_TRUE(check.contains(placeOf(*c))) << where(*c) << " outside the check";
+  }
+  std::vector<const Control*> boxes;
+  for (const Control* c : screen_.controls())
+    if (c->type() == ControlType::TextBox) boxes.push_back(c);
+  for (const Control* f : boxes)
+    for (const Control* g : boxes)
+      if (f != g) EXPECT_FALSE(placeOf(*f).intersects(placeOf(*g))) << where(*f) << " overlaps " << where(*g);
+}
+
+TEST_F(LayoutBlankCheck, PrintedFurnitureAndTheBottomLine) {
+  std::multiset<QString> captions;
+  for (const Control* c : screen_.controls())
+    if (c->type() == ControlType::Label) captions.insert(c->caption());
+  for (const char* caption : {"PAY TO THE ORDER OF", "$", "DOLLARS", "For"})
+    EXPECT_EQ(captions.count(QLatin1String(caption)), 1u) << caption;
+  EXPECT_EQ(captions.count(QStringLiteral("1234")), 2u) << "the check number, upper right and on the bottom line";
+
+  // The holder upper left, the bank below it; the numbers on the bottom line,
+  // the routing number between the two hidden transit labels, then the account
+  // number and the check number.
+  EXPECT_LT(placeOf(text1(0)).bottom(), placeOf(text1(3)).top());
+  const QRect routing = placeOf(text1(1));
+  const QRect account = placeOf(text1(2));
+  EXPECT_GT(routing.top(), placeOf(text1(3)).bottom());
+  EXPECT_EQ(routing.top(), account.top());
+  EXPECT_LT(routing.right(), account.left());
+  std::map<QString, const Control*> transit;
+  for (const Control* c : screen_.array(QStringLiteral("LabelTransit"))) transit[c->caption()] = c;
+  ASSERT_EQ(transit.size(), 2u);
+  for (const auto& [caption, label] : transit) {
+    EXPECT_FALSE(label->visible()) << caption.toStdString();
+    EXPECT_EQ(placeOf(*label).top(), routing.top()) << caption.toStdString();
+  }
+  EXPECT_LE(placeOf(*transit[QStringLiteral("|:")]).right(), routing.left());
+  EXPECT_GE(placeOf(*transit[QStringLiteral(":|")]).left(), routing.right());
+  const Control& bottomNumber = screen_.ctl(QStringLiteral("LabelCheckNo"), 1);
+  EXPECT_GT(placeOf(bottomNumber).left(), account.right());
+  EXPECT_GE(placeOf(bottomNumber).top(), routing.top());
+  EXPECT_LE(placeOf(bottomNumber).bottom(), routing.bottom());
+}
+
+TEST_F(LayoutBlankCheck, FormsInfEntryNamesTheHolder) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("Forms.inf"));
+  ASSERT_TRUE(QFile::copy(QStringLiteral(":/inf/Forms.inf"), file));
+  QString buffer;
+  qv::GetPrivateProfileSectionA(qv::formsInfSection(kScreen), buffer, 2048, file);
+  std::map<QString, QString> entry;
+  for (const QString& line : buffer.split(QChar(0), Qt::SkipEmptyParts))
+    entry[line.section(u'=', 0, 0).trimmed()] = line.section(u'=', 1);
+  ASSERT_FALSE(entry.empty()) << "no [" << qv::formsInfSection(kScreen).toStdString() << "] section";
+
+  EXPECT_EQ(entry["FormName"], kScreen);
+  EXPECT_EQ(entry["RecordPrefix"], QStringLiteral("CHK"));
+  EXPECT_EQ(entry["FocusOnStartup"], QStringLiteral("0"));
+  // The holder names the form file; its other part (the bank) is always left
+  // out of the name, and the check has no number a file would need.
+  EXPECT_EQ(entry["NameAddrIndex"], QStringLiteral("0"));
+  EXPECT_EQ(entry["OtherInfo"], QStringLiteral("3"));
+  EXPECT_FALSE(entry.count(QStringLiteral("SSNIndex")));
+}
+
+}  // namespace
