@@ -291,7 +291,13 @@ void paintPictureBox(QPainter& p, const Control& c, const QRectF& r) {
   const QRectF client = r.adjusted(offset.x(), offset.y(), -offset.x(), -offset.y());
   p.save();
   p.setClipRect(client, Qt::IntersectClip);
-  p.drawImage(QRectF(client.topLeft(), QSizeF(image.width() * Px, image.height() * Px)), image);
+  if (c.stretch()) {
+    const QSizeF cover = QSizeF(image.size()).scaled(client.size(), Qt::KeepAspectRatioByExpanding);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(client.center() - QPointF(cover.width() / 2, cover.height() / 2), cover), image);
+  } else {
+    p.drawImage(QRectF(client.topLeft(), QSizeF(image.width() * Px, image.height() * Px)), image);
+  }
   p.restore();
 }
 
