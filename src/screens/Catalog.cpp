@@ -10,6 +10,7 @@
 #include "screens/SSA1099Screen.h"
 #include "screens/TaxFormScreen.h"
 #include "screens/W2Screen.h"
+#include "taxpayer/DriversLicence.h"
 #include "taxpayer/TaxpayerSheet.h"
 
 namespace qv {
@@ -35,6 +36,20 @@ constexpr OwnClass kOwnClasses[] = {
     {"TF_1095A", make<TF_1095A>},
 };
 
+// The identity screens, each a class of its own.
+template <class S>
+std::unique_ptr<Screen> makeIdentity() {
+  return std::make_unique<S>();
+}
+struct IdentityScreen {
+  const char* name;
+  std::unique_ptr<Screen> (*create)();
+};
+constexpr IdentityScreen kIdentityScreens[] = {
+    {"F5_TPInfo", makeIdentity<F5_TPInfo>},
+    {"F3_DL", makeIdentity<F3_DL>},
+};
+
 std::unique_ptr<Screen> create(const TaxFormTraits& traits) {
   for (const OwnClass& own : kOwnClasses)
     if (qstrcmp(own.name, traits.name) == 0) return own.create(traits);
@@ -55,8 +70,9 @@ Screen* screenNamed(const QString& name) {
   auto& screens = instances();
   const QString key = name.toUpper();
   if (auto it = screens.find(key); it != screens.end()) return it->second.get();
-  if (sameText(name, QLatin1String("F5_TPInfo")))
-    return hasLayout(QStringLiteral("F5_TPInfo")) ? (screens[key] = std::make_unique<F5_TPInfo>()).get() : nullptr;
+  for (const IdentityScreen& identity : kIdentityScreens)
+    if (sameText(name, QLatin1String(identity.name)))
+      return hasLayout(QLatin1String(identity.name)) ? (screens[key] = identity.create()).get() : nullptr;
   const TaxFormTraits* traits = taxFormTraits(name);
   if (!traits || !hasLayout(QLatin1String(traits->name))) return nullptr;
   return (screens[key] = create(*traits)).get();

@@ -106,6 +106,7 @@ const Content kSsaDescription{"description of amount",
 const Content kReserved{"reserved box (holds nothing)", {}};
 const Content kOtherInformation{"other information (25)", {"GRANDMOTHER, WIDOWED 2019"}};
 const Content kAge{"age at the end of the tax year", {"N/A"}};
+const Content kLicenceNumber{"licence number (date and time)", {"20261231235959"}};
 
 // Kinds that say what their fields hold.
 const std::pair<const char*, const Content*> kKinds[] = {
@@ -268,6 +269,9 @@ const Classified kClassified[] = {
     {"F5_TPInfo", {6, 10, 14, 18, 22, 26, 30}, &kName},
     {"F5_TPInfo", {9, 13, 17, 21, 25, 29, 33}, &kOtherInformation},
     {"F5_TPInfo", {0, 1, 2, 3, 4, 5, 6, 7, 8}, &kAge, "Text2"},
+    {"F3_DL", {0, 4}, &kNameAndThreeAddressLines},  // as Load TP copies them from the sheet
+    {"F3_DL", {2, 6}, &kLicenceNumber},
+    {"F3_DL", {3, 7, 8, 9}, &kDate},  // the expiration and issue dates
 };
 
 const Content* contentOfKind(const QString& tag) {
