@@ -7,6 +7,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QTemporaryDir>
 #include <vector>
 
 #include "RecordingScreen.h"
@@ -95,6 +96,28 @@ TEST(RenderedScreen, WindowedControlsContainersAndEditColours) {
 
   s.ctl("SSTab1").setCurrentTab(1);
   expectPixels(renderScreen(s), {{25, 112, Blue, "label on the page shown"}});
+}
+
+// A picture box 100 x 100 pixels showing a portrait picture 10 x 20, red
+// above and blue below: as it is at the top left, or stretched to cover the
+// box (its middle rows shown, the proportions kept).
+TEST(RenderedScreen, StretchedPictureBoxIsCoveredKeepingProportions) {
+  QTemporaryDir dir;
+  QImage portrait(10, 20, QImage::Format_RGB32);
+  portrait.fill(Qt::blue);
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 10; ++x) portrait.setPixel(x, y, qRgb(255, 0, 0));
+  const QString file = dir.filePath(QStringLiteral("portrait.png"));
+  ASSERT_TRUE(portrait.save(file));
+  RecordingScreen s("Paint", R"({"screen": {"width": 1500, "height": 1500, "backColor": "&H00FFFFFF"},
+"controls": [{"type": "PictureBox", "name": "Photo", "left": 0, "top": 0, "width": 1500, "height": 1500, "borderStyle": 0, "backColor": "&H00FFFFFF"}]})");
+  s.load();
+  s.ctl("Photo").setPicture(file);
+  expectPixels(renderScreen(s), {{5, 5, Red, "picture at its size"}, {5, 15, Blue, "its lower half"},
+                                 {50, 50, White, "the box beside it"}});
+  s.ctl("Photo").setStretch(true);
+  expectPixels(renderScreen(s), {{0, 0, Red, "top left corner covered"}, {99, 30, Red, "upper half"},
+                                 {0, 70, Blue, "lower half"}, {99, 99, Blue, "bottom right corner covered"}});
 }
 
 // 200 x 100 pixels: a frame with a border and a long caption, one without.
