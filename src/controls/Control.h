@@ -182,6 +182,8 @@ class Control {
   // path, or ":/..." resource).
   const QString& picture() const { return picture_; }
   void setPicture(const QString& p);
+  // Stretched: an image fills its rectangle; a picture box covers its inside
+  // with the picture, keeping its proportions (centred, the overflow cut off).
   bool stretch() const { return stretch_; }
   void setStretch(bool s) { if (s != stretch_) { stretch_ = s; changed(Prop::Picture); } }
 

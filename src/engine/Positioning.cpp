@@ -6,6 +6,7 @@
 
 #include "controls/Screen.h"
 #include "engine/FormInit.h"
+#include "engine/FormScreen.h"
 #include "engine/SocialSecurity.h"
 #include "engine/TaxYear.h"
 #include "frame/ErrorTrap.h"
@@ -171,6 +172,9 @@ void Form_Clear() {
           (sameText(c->name(), QLatin1String("Picture2")) || sameText(c->name(), QLatin1String("Picture4"))))
         c->setPicture(QString());
     }
+    // The licence photos are gone: a save must not bring back their numbers.
+    if (auto* photos = dynamic_cast<FormScreen*>(&form))
+      for (int which : {1, 2}) photos->setPhotoIndex(which, 0);
 
     // The configuration screen has no status line; the cleared screen belongs
     // to no form file any more.

@@ -68,6 +68,8 @@ struct ProgramState {
   // Licence dates.
   QString HolidayList;
   QStringList HolidayArray;
+  // Missing licence photos were reported in this run (they are reported once).
+  bool LicencePhotosReported = false;
 
   // How this run was started (the desktop gives these to the program).
   QString CommandLine;    // the whole command line after the program name

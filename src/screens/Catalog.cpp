@@ -13,6 +13,7 @@
 #include "screens/W2Screen.h"
 #include "taxpayer/CardsScreen.h"
 #include "taxpayer/BlankCheck.h"
+#include "taxpayer/DriversLicence.h"
 #include "taxpayer/TaxpayerSheet.h"
 
 namespace qv {
@@ -38,6 +39,22 @@ constexpr OwnClass kOwnClasses[] = {
     {"TF_1095A", make<TF_1095A>},
 };
 
+// The identity screens, each a class of its own.
+template <class S>
+std::unique_ptr<Screen> makeIdentity() {
+  return std::make_unique<S>();
+}
+struct IdentityScreen {
+  const char* name;
+  std::unique_ptr<Screen> (*create)();
+};
+constexpr IdentityScreen kIdentityScreens[] = {
+    {"F5_TPInfo", makeIdentity<F5_TPInfo>},
+    {"F3_DL", makeIdentity<F3_DL>},
+    {"F2_SS_ITIN", makeIdentity<F2_SS_ITIN>},
+    {"F4_CHK", makeIdentity<F4_CHK>},
+};
+
 std::unique_ptr<Screen> create(const TaxFormTraits& traits) {
   for (const OwnClass& own : kOwnClasses)
     if (qstrcmp(own.name, traits.name) == 0) return own.create(traits);
@@ -58,14 +75,11 @@ Screen* screenNamed(const QString& name) {
   auto& screens = instances();
   const QString key = name.toUpper();
   if (auto it = screens.find(key); it != screens.end()) return it->second.get();
-  if (sameText(name, QLatin1String("F5_TPInfo")))
-    return hasLayout(QStringLiteral("F5_TPInfo")) ? (screens[key] = std::make_unique<F5_TPInfo>()).get() : nullptr;
   if (const K1Traits* k1 = k1Traits(name))
     return hasLayout(QLatin1String(k1->name)) ? (screens[key] = std::make_unique<K1Screen>(*k1)).get() : nullptr;
-  if (sameText(name, QLatin1String("F2_SS_ITIN")))
-    return hasLayout(QStringLiteral("F2_SS_ITIN")) ? (screens[key] = std::make_unique<F2_SS_ITIN>()).get() : nullptr;
-  if (sameText(name, QLatin1String("F4_CHK")))
-    return hasLayout(QStringLiteral("F4_CHK")) ? (screens[key] = std::make_unique<F4_CHK>()).get() : nullptr;
+  for (const IdentityScreen& identity : kIdentityScreens)
+    if (sameText(name, QLatin1String(identity.name)))
+      return hasLayout(QLatin1String(identity.name)) ? (screens[key] = identity.create()).get() : nullptr;
   const TaxFormTraits* traits = taxFormTraits(name);
   if (!traits || !hasLayout(QLatin1String(traits->name))) return nullptr;
   return (screens[key] = create(*traits)).get();

@@ -12,6 +12,7 @@
 #include "platform/Host.h"
 #include "runtime/Format.h"
 #include "runtime/Text.h"
+#include "taxpayer/LicenceDates.h"
 
 namespace qv {
 
@@ -56,16 +57,14 @@ TaxpayerData readPerson(const char* prefix) {
   return d;
 }
 
-// A new licence number: the date and time as fourteen digits.
-QString licenceNumber() { return clock::now().toString(QStringLiteral("yyyyMMddHHmmss")); }
-
+// Both licences numbered and dated as the licence screen does it, so that no
+// date of an earlier holder stays on a licence.
 void fillLicences(Screen& form, const TaxpayerData& chosen, const TaxpayerData& other) {
   TPInfo_Process_DriverLicenses(form, chosen, other);
-  const QString expires = QString::number(clock::today().year() + 5);
-  put(form, 2, licenceNumber());
-  if (!field(form, 1).text().isEmpty()) put(form, 3, field(form, 1).text().left(6) + expires);
-  if (!field(form, 4).text().isEmpty()) put(form, 6, licenceNumber());
-  if (!field(form, 5).text().isEmpty()) put(form, 7, field(form, 5).text().left(6) + expires);
+  put(form, 2, NewLicenseNumber());
+  if (!field(form, 4).text().isEmpty()) put(form, 6, NewLicenseNumber());
+  SetLicenseDates(QStringLiteral("1"), field(form, 1).text(), field(form, 8), field(form, 3));
+  SetLicenseDates(QStringLiteral("2"), field(form, 5).text(), field(form, 9), field(form, 7));
 }
 
 void fillCheck(Screen& form, const TaxpayerData& chosen, const TaxpayerData& other) {

@@ -292,10 +292,9 @@ void paintPictureBox(QPainter& p, const Control& c, const QRectF& r) {
   p.save();
   p.setClipRect(client, Qt::IntersectClip);
   if (c.stretch()) {
-    // Fitted to the inside, as an image control with Stretch is: pictures
-    // drawn finer than the box (the licence photographs) stay sharp in print.
+    const QSizeF cover = QSizeF(image.size()).scaled(client.size(), Qt::KeepAspectRatioByExpanding);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(client, image);
+    p.drawImage(QRectF(client.center() - QPointF(cover.width() / 2, cover.height() / 2), cover), image);
   } else {
     p.drawImage(QRectF(client.topLeft(), QSizeF(image.width() * Px, image.height() * Px)), image);
   }

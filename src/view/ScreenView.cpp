@@ -295,7 +295,16 @@ bool ScreenView::canvasPressed(const Control* container, QPoint twips) {
 }
 
 bool ScreenView::mousePressed(QWidget* surface, Control* c, QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return true;  // the program acts on the left button only
+  if (event->button() != Qt::LeftButton) {
+    // Picture boxes hear the other buttons too (a licence photo goes to the
+    // right-hand licence on a right click); everything else the left one only.
+    const int button = event->button() == Qt::RightButton ? 2 : event->button() == Qt::MiddleButton ? 4 : 0;
+    if (c && button && c->type() == ControlType::PictureBox) {
+      guarded([&] { screen_.click(*c, button); });
+      syncFocus();
+    }
+    return true;
+  }
   const QPoint pos = event->position().toPoint();
   if (!c) {  // the screen's own canvas
     canvasPressed(nullptr, toTwips(event->position()));

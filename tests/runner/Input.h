@@ -29,7 +29,8 @@ class UserInput {
   virtual ~UserInput() = default;
   // `path` are the captions from the menu bar down to the item.
   virtual void chooseMenu(Menu& item, const QStringList& path) = 0;
-  virtual void click(Control& c) = 0;
+  // `button` as the program numbers them: 1 left, 2 right, 4 middle.
+  virtual void click(Control& c, int button) = 0;
   // The user puts the focus into a control (the model's SetFocus in both
   // ways; through the widgets the keyboard must follow it).
   virtual void focus(Control& c) = 0;

@@ -21,7 +21,7 @@ Screen& keyboardScreen() {
 class ModelInput final : public UserInput {
  public:
   void chooseMenu(Menu& item, const QStringList&) override { mainWindow().chooseMenu(item); }
-  void click(Control& c) override { c.screen()->click(c); }
+  void click(Control& c, int button) override { c.screen()->click(c, button); }
   void focus(Control& c) override { c.screen()->setFocus(c); }
   void type(const QString& text) override { keyboardScreen().typeText(text); }
 

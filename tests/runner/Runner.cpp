@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QRegularExpression>
 
 #include "controls/Layout.h"
@@ -77,6 +78,7 @@ const std::map<QString, Runner::Handler>& Runner::commands() {
       {"drive-root", &Runner::cmdDriveRoot},
       {"remove", &Runner::cmdRemove},         {"program-file", &Runner::cmdProgramFile},
       {"remove-program-file", &Runner::cmdRemoveProgramFile},
+      {"program-picture", &Runner::cmdProgramPicture},
       {"another-copy-running", &Runner::cmdAnotherCopy},
       {"printers", &Runner::cmdPrinters},
       {"answer", &Runner::cmdAnswer},         {"answer-file", &Runner::cmdAnswerFile},
@@ -244,6 +246,17 @@ void Runner::cmdRemoveProgramFile(const QStringList& a) {
   QFile::remove(programCopy_->filePath(a[0]));
 }
 
+void Runner::cmdProgramPicture(const QStringList& a) {
+  need(a, 1, "program-picture \"name.jpg\" ...   (small grey pictures drawn for the scenario)");
+  cmdProgramFile({});
+  for (const QString& name : a) {
+    // A shade of grey of its own for each name, so that pictures differ.
+    QImage image(24, 30, QImage::Format_RGB32);
+    image.fill(QColor::fromHsv(0, 0, 40 + int(qHash(name) % 180)));
+    if (!image.save(programCopy_->filePath(name))) fail(QStringLiteral("cannot write program picture ") + name);
+  }
+}
+
 void Runner::cmdAnotherCopy(const QStringList& a) {
   need(a, 1, "another-copy-running <executable name> [user NAME]");
   const QString user = a.value(1).compare(QLatin1String("user"), Qt::CaseInsensitive) == 0 ? a.value(2) : QStringLiteral("trainer");
@@ -303,16 +316,18 @@ void Runner::cmdButton(const QStringList& a) {
   for (Control* c : s.controls())
     if (c->type() == ControlType::CommandButton && c->caption() == a[0]) {
       if (!c->effectivelyVisible() || !c->effectivelyEnabled()) fail(QStringLiteral("the button is not available"));
-      input_->click(*c);
+      input_->click(*c, 1);
       return;
     }
   fail(QStringLiteral("no button ") + quoted(a[0]) + QStringLiteral(" on ") + s.name());
 }
 
 void Runner::cmdClick(const QStringList& a) {
-  need(a, 1, "click <control>");
+  need(a, 1, "click <control> [right | middle]");
   requireStarted();
-  input_->click(target(a[0]));
+  const QString button = a.value(1).toLower();
+  if (!button.isEmpty() && button != u"right" && button != u"middle") fail(QStringLiteral("unknown mouse button ") + a[1]);
+  input_->click(target(a[0]), button == u"right" ? 2 : button == u"middle" ? 4 : 1);
 }
 
 void Runner::cmdFocus(const QStringList& a) {
@@ -548,7 +563,7 @@ void Runner::expectOpened(const QStringList& a) {
 }
 
 void Runner::expectPicture(const QStringList& a) {
-  need(a, 1, "expect picture <screen> [ending-at <control>] [reaching <control>] | none");
+  need(a, 1, "expect picture <screen> [ending-at <control>] [reaching <control>] [with <control>] [without <control>] ... | none");
   const auto& pics = host_.pictures();
   if (a[0] == u"none") {
     if (!pics.empty()) fail(QStringLiteral("a picture of %1 was copied").arg(pics.back().screen));
@@ -571,6 +586,13 @@ void Runner::expectPicture(const QStringList& a) {
       const Control& end = target(a.value(across + 1));
       if (p.widthTwips != end.left() + end.width())
         fail(QStringLiteral("the picture was %1 twips wide, %2 reaches %3").arg(p.widthTwips).arg(a.value(across + 1)).arg(end.left() + end.width()));
+    }
+    // "with <control>", "without <control>": whether it showed in the picture.
+    for (int i = 1; i + 1 < a.size(); ++i) {
+      if (a[i] != u"with" && a[i] != u"without") continue;
+      const QString name = target(a[i + 1]).displayName();
+      if (p.shown.contains(name) != (a[i] == u"with"))
+        fail(QStringLiteral("%1 %2 in the picture").arg(name, a[i] == u"with" ? "did not show" : "showed"));
     }
     return;
   }

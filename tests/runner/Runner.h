@@ -49,6 +49,7 @@ class Runner {
   void cmdRemove(const QStringList& a);
   void cmdProgramFile(const QStringList& a);
   void cmdRemoveProgramFile(const QStringList& a);
+  void cmdProgramPicture(const QStringList& a);
   void cmdAnotherCopy(const QStringList& a);
   void cmdPrinters(const QStringList& a);
   // What the user does.

@@ -75,15 +75,17 @@ class WidgetInput final : public UserInput {
     }
   }
 
-  void click(Control& c) override {
+  void click(Control& c, int button) override {
     ScreenView* view = viewOf(*c.screen());
+    const Qt::MouseButton qtButton = button == 2 ? Qt::RightButton : button == 4 ? Qt::MiddleButton : Qt::LeftButton;
     if (!c.isGraphical()) {
       QWidget* w = view->widgetFor(c);
       if (!w || !w->isVisible()) fail(QStringLiteral("%1 shows no widget").arg(c.displayName()));
       QWidget* surface = inputSurface(w);
-      QTest::mouseClick(surface, Qt::LeftButton, {}, surface->rect().center());
+      QTest::mouseClick(surface, qtButton, {}, surface->rect().center());
       return;
     }
+    if (button != 1) fail(QStringLiteral("only the left button clicks %1").arg(c.displayName()));
     // Labels and images are painted by their container: the click goes there.
     QWidget* surface = c.container() ? view->widgetFor(*c.container()) : view;
     if (!surface) fail(QStringLiteral("the container of %1 shows no widget").arg(c.displayName()));

@@ -133,7 +133,10 @@ bool ScriptedHost::printScreen(Screen& screen, const QString& printer, QString* 
 }
 
 bool ScriptedHost::copyScreenPicture(Screen& screen) {
-  pictures_.push_back({screen.name(), screen.scaleWidth(), screen.scaleHeight()});
+  QStringList shown;
+  for (const Control* c : screen.controls())
+    if (c->effectivelyVisible()) shown << c->displayName();
+  pictures_.push_back({screen.name(), screen.scaleWidth(), screen.scaleHeight(), shown});
   return true;
 }
 

@@ -34,6 +34,7 @@ struct PrintJob {
 struct Picture {
   QString screen;
   int widthTwips = 0, heightTwips = 0;
+  QStringList shown;  // the controls that showed, "Text1(5)" or "labelMisc"
 };
 
 // What a modal window is answered with: the button to press (none: its

@@ -69,6 +69,8 @@ bool setUpRun(const QTemporaryDir& drive) {
   s.K1HelpInfFile = paths::join(kInfFolder, QStringLiteral("K1Help.inf"));
   s.UserSection = QStringLiteral("SNAPSHOT");
   s.UserInfFile = paths::join(kInfFolder, QStringLiteral("Snapshot.inf"));
+  s.ProgramFolder = QStringLiteral(QV_PROGRAM_DIR);
+  s.PicturesFolder = s.ProgramFolder;
   fixTaxYear();
 
   // The main window's layout alone, without its start-up: screens that size

@@ -17,11 +17,14 @@
 #include "frame/ProgramState.h"
 #include "platform/Profile.h"
 #include "unit/platform/QtPrint.h"
+#include "unit/screens/LayoutChecks.h"
 
 namespace {
 
 using qv::Control;
 using qv::ControlType;
+using qvtest::placeOf;
+using qvtest::where;
 
 const QString kScreen = QStringLiteral("TF_1099INT");
 
@@ -42,33 +45,10 @@ std::map<int, QString> contractKinds() {
   return kinds;
 }
 
-// Where a control lies in the window's client area (twips); lines by their end points.
-QRect placeOf(const Control& c) {
-  QRect r = c.type() == ControlType::Line
-                ? QRect(QPoint(std::min(c.x1(), c.x2()), std::min(c.y1(), c.y2())),
-                        QPoint(std::max(c.x1(), c.x2()), std::max(c.y1(), c.y2())))
-                : QRect(c.left(), c.top(), c.width(), c.height());
-  for (const Control* box = c.container(); box; box = box->container()) r.translate(box->left(), box->top());
-  return r;
-}
-
-QString where(const Control& c) {
-  const QRect r = placeOf(c);
-  return QStringLiteral("%1 at %2,%3 %4x%5")
-      .arg(c.displayName()).arg(r.left()).arg(r.top()).arg(r.width()).arg(r.height());
-}
-
-class Layout1099Int : public ::testing::Test {
+class Layout1099Int : public qvtest::LayoutTest {
  protected:
-  void SetUp() override {
-    QString error;
-    ASSERT_TRUE(qv::layout::load(screen_, kScreen, &error)) << error.toStdString();
-  }
-  void TearDown() override { qv::resetState(); }
-
+  Layout1099Int() : LayoutTest(kScreen) {}
   std::vector<Control*> fields() const { return screen_.array(QStringLiteral("Text1")); }
-
-  qv::Screen screen_{kScreen};
 };
 
 TEST_F(Layout1099Int, HasExactlyTheContractFieldsAndCheckLabels) {
@@ -104,15 +84,7 @@ TEST_F(Layout1099Int, EverythingLiesInsideTheWindowAndItsContainers) {
   Control& border = screen_.ctl(QStringLiteral("myBorder"));
   qv::Form_Layout(border);
 
-  const QRect client(0, 0, screen_.scaleWidth() + 1, screen_.scaleHeight() + 1);
-  for (const Control* c : screen_.controls()) {
-    EXPECT_TRUE(client.contains(placeOf(*c))) << where(*c).toStdString();
-    if (const Control* box = c->container()) {
-      const QRect inBox = placeOf(*c).translated(-placeOf(*box).topLeft());
-      EXPECT_TRUE(QRect(0, 0, box->width() + 1, box->height() + 1).contains(inBox))
-          << where(*c).toStdString() << " outside " << box->displayName().toStdString();
-    }
-  }
+  qvtest::expectInsideAreaAndContainers(screen_, QRect(0, 0, screen_.scaleWidth() + 1, screen_.scaleHeight() + 1));
   // The status line is no part of the document: it sits below the border.
   EXPECT_GE(screen_.ctl(QStringLiteral("labelMisc")).top(), border.top() + border.height());
 }
@@ -135,14 +107,7 @@ TEST_F(Layout1099Int, EveryFieldLiesInItsOwnPaperBox) {
 }
 
 TEST_F(Layout1099Int, FormsInfEntryNamesOnlyWhatTheScreenHas) {
-  QTemporaryDir dir;
-  const QString file = dir.filePath(QStringLiteral("Forms.inf"));
-  ASSERT_TRUE(QFile::copy(QStringLiteral(":/inf/Forms.inf"), file));
-  QString buffer;
-  qv::GetPrivateProfileSectionA(qv::formsInfSection(kScreen), buffer, 2048, file);
-  std::map<QString, QString> entry;
-  for (const QString& line : buffer.split(QChar(0), Qt::SkipEmptyParts))
-    entry[line.section(u'=', 0, 0).trimmed()] = line.section(u'=', 1);
+  std::map<QString, QString> entry = qvtest::formsInfEntry(kScreen);
   ASSERT_FALSE(entry.empty()) << "no [" << qv::formsInfSection(kScreen).toStdString() << "] section";
 
   EXPECT_EQ(entry["FormName"], kScreen);

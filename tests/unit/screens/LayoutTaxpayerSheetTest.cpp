@@ -17,11 +17,14 @@
 #include "frame/MainWindow.h"
 #include "frame/ProgramState.h"
 #include "platform/Profile.h"
+#include "unit/screens/LayoutChecks.h"
 
 namespace {
 
 using qv::Control;
 using qv::ControlType;
+using qvtest::placeOf;
+using qvtest::where;
 
 const QString kScreen = QStringLiteral("F5_TPInfo");
 
@@ -40,35 +43,10 @@ std::map<int, QString> contractKinds() {
   return kinds;
 }
 
-// Where a control lies in the screen (twips).
-QRect placeOf(const Control& c) {
-  QRect r(c.left(), c.top(), c.width(), c.height());
-  for (const Control* box = c.container(); box; box = box->container()) r.translate(box->left(), box->top());
-  return r;
-}
-
-QString where(const Control& c) {
-  const QRect r = placeOf(c);
-  return QStringLiteral("%1 at %2,%3 %4x%5")
-      .arg(c.displayName())
-      .arg(r.left())
-      .arg(r.top())
-      .arg(r.width())
-      .arg(r.height());
-}
-
-class LayoutTaxpayerSheet : public ::testing::Test {
+class LayoutTaxpayerSheet : public qvtest::LayoutTest {
  protected:
-  void SetUp() override {
-    QString error;
-    ASSERT_TRUE(qv::layout::load(screen_, kScreen, &error)) << error.toStdString();
-  }
-  void TearDown() override { qv::resetState(); }
-
-  Control& text1(int index) { return screen_.ctl(QStringLiteral("Text1"), index); }
+  LayoutTaxpayerSheet() : LayoutTest(kScreen) {}
   Control& age(int index) { return screen_.ctl(QStringLiteral("Text2"), index); }
-
-  qv::Screen screen_{kScreen};
 };
 
 TEST_F(LayoutTaxpayerSheet, HasExactlyTheSheetsFields) {
@@ -124,25 +102,8 @@ TEST_F(LayoutTaxpayerSheet, EverythingLiesInsideTheScreenAreaAndItsContainers) {
   ASSERT_TRUE(qv::layout::load(mdi, QStringLiteral("F0_MDI"), &error)) << error.toStdString();
   // The sheet is as high as the area (the appearance reset makes it so) and no wider.
   EXPECT_LE(screen_.width(), mdi.scaleWidth());
-  const QRect area(0, 0, screen_.width() + 1, mdi.scaleHeight() + 1);
-  for (const Control* c : screen_.controls()) {
-    EXPECT_TRUE(area.contains(placeOf(*c))) << where(*c).toStdString();
-    if (const Control* box = c->container()) {
-      const QRect inBox = placeOf(*c).translated(-placeOf(*box).topLeft());
-      EXPECT_TRUE(QRect(0, 0, box->width() + 1, box->height() + 1).contains(inBox))
-          << where(*c).toStdString() << " outside " << box->displayName().toStdString();
-    }
-  }
-  std::vector<const Control*> boxes;
-  for (const Control* c : screen_.controls())
-    if (c->type() == ControlType::TextBox) boxes.push_back(c);
-  for (const Control* f : boxes)
-    for (const Control* g : boxes) {
-      if (f != g) {
-        EXPECT_FALSE(placeOf(*f).intersects(placeOf(*g))) << where(*f).toStdString() << " overlaps "
-                                                          << where(*g).toStdString();
-      }
-    }
+  qvtest::expectInsideAreaAndContainers(screen_, QRect(0, 0, screen_.width() + 1, mdi.scaleHeight() + 1));
+  qvtest::expectTextBoxesApart(screen_);
 }
 
 // A picture or print is cut at the bottom of Shape1 (the two taxpayers) or of
@@ -193,14 +154,7 @@ TEST_F(LayoutTaxpayerSheet, CaptionsNameThePersonsAndTheirFields) {
 }
 
 TEST_F(LayoutTaxpayerSheet, FormsInfEntryNamesTheSheetsFields) {
-  QTemporaryDir dir;
-  const QString file = dir.filePath(QStringLiteral("Forms.inf"));
-  ASSERT_TRUE(QFile::copy(QStringLiteral(":/inf/Forms.inf"), file));
-  QString buffer;
-  qv::GetPrivateProfileSectionA(qv::formsInfSection(kScreen), buffer, 2048, file);
-  std::map<QString, QString> entry;
-  for (const QString& line : buffer.split(QChar(0), Qt::SkipEmptyParts))
-    entry[line.section(u'=', 0, 0).trimmed()] = line.section(u'=', 1);
+  std::map<QString, QString> entry = qvtest::formsInfEntry(kScreen);
   ASSERT_FALSE(entry.empty()) << "no [" << qv::formsInfSection(kScreen).toStdString() << "] section";
 
   EXPECT_EQ(entry["FormName"], kScreen);

@@ -120,6 +120,7 @@ const Content kCheckHolders{"account holders and address",
                             {kNameLine, "MARGARET L. FITZGERALD-MORRIS", kStreetLine, kCityLine}};
 const Content kBankBlock{"bank name and address", {kPayerLine, kStreetLine, kCityLine}};
 const Content kCheckingAccount{"checking account number (17)", {"12345678901234567"}};
+const Content kLicenceNumber{"licence number (date and time)", {"20261231235959"}};
 
 // Kinds that say what their fields hold.
 const std::pair<const char*, const Content*> kKinds[] = {
@@ -296,6 +297,9 @@ const Classified kClassified[] = {
     {"F4_CHK", {3}, &kBankBlock},
     {"F4_CHK", {1}, &kRoutingNumber},
     {"F4_CHK", {2}, &kCheckingAccount},
+    {"F3_DL", {0, 4}, &kNameAndThreeAddressLines},  // as Load TP copies them from the sheet
+    {"F3_DL", {2, 6}, &kLicenceNumber},
+    {"F3_DL", {3, 7, 8, 9}, &kDate},  // the expiration and issue dates
 };
 
 const Content* contentOfKind(const QString& tag) {

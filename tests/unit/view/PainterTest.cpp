@@ -98,28 +98,26 @@ TEST(RenderedScreen, WindowedControlsContainersAndEditColours) {
   expectPixels(renderScreen(s), {{25, 112, Blue, "label on the page shown"}});
 }
 
-// 200 x 100 pixels: two borderless picture boxes of 100 x 100 pixels.
-const QByteArray kPictureBoxes = R"({"screen": {"width": 3000, "height": 1500, "backColor": "&H00FFFFFF"},
-"controls": [
-{"type": "PictureBox", "name": "Natural", "left": 0, "top": 0, "width": 1500, "height": 1500, "borderStyle": 0, "backColor": "&H00FFFFFF"},
-{"type": "PictureBox", "name": "Fitted", "left": 1500, "top": 0, "width": 1500, "height": 1500, "borderStyle": 0, "backColor": "&H00FFFFFF", "stretch": true}
-]})";
-
-TEST(RenderedScreen, PictureBoxesShowThePictureAtItsSizeOrFittedWhenStretched) {
+// A picture box 100 x 100 pixels showing a portrait picture 10 x 20, red
+// above and blue below: as it is at the top left, or stretched to cover the
+// box (its middle rows shown, the proportions kept).
+TEST(RenderedScreen, StretchedPictureBoxIsCoveredKeepingProportions) {
   QTemporaryDir dir;
-  const QString file = dir.filePath(QStringLiteral("red.png"));
-  QImage red(20, 10, QImage::Format_RGB32);
-  red.fill(Qt::red);
-  ASSERT_TRUE(red.save(file));
-  RecordingScreen s("Paint", kPictureBoxes);
+  QImage portrait(10, 20, QImage::Format_RGB32);
+  portrait.fill(Qt::blue);
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 10; ++x) portrait.setPixel(x, y, qRgb(255, 0, 0));
+  const QString file = dir.filePath(QStringLiteral("portrait.png"));
+  ASSERT_TRUE(portrait.save(file));
+  RecordingScreen s("Paint", R"({"screen": {"width": 1500, "height": 1500, "backColor": "&H00FFFFFF"},
+"controls": [{"type": "PictureBox", "name": "Photo", "left": 0, "top": 0, "width": 1500, "height": 1500, "borderStyle": 0, "backColor": "&H00FFFFFF"}]})");
   s.load();
-  s.ctl("Natural").setPicture(file);
-  s.ctl("Fitted").setPicture(file);
-  expectPixels(renderScreen(s), {
-      {0, 0, Red, "natural size, top left"}, {19, 9, Red, "natural size, last pixel"},
-      {20, 5, White, "right of the picture"}, {5, 10, White, "below the picture"},
-      {100, 0, Red, "stretched, top left"}, {150, 50, Red, "stretched, middle"}, {199, 99, Red, "stretched, bottom right"},
-  });
+  s.ctl("Photo").setPicture(file);
+  expectPixels(renderScreen(s), {{5, 5, Red, "picture at its size"}, {5, 15, Blue, "its lower half"},
+                                 {50, 50, White, "the box beside it"}});
+  s.ctl("Photo").setStretch(true);
+  expectPixels(renderScreen(s), {{0, 0, Red, "top left corner covered"}, {99, 30, Red, "upper half"},
+                                 {0, 70, Blue, "lower half"}, {99, 99, Blue, "bottom right corner covered"}});
 }
 
 // 200 x 100 pixels: a frame with a border and a long caption, one without.
