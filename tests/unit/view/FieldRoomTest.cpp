@@ -106,6 +106,8 @@ const Content kSsaDescription{"description of amount",
 const Content kReserved{"reserved box (holds nothing)", {}};
 const Content kOtherInformation{"other information (25)", {"GRANDMOTHER, WIDOWED 2019"}};
 const Content kAge{"age at the end of the tax year", {"N/A"}};
+const Content kTrustName{"estate's or trust's name (30)", {"FITZGERALD-MORRIS FAMILY TRUST"}};
+const Content kK1Code{"K-1 box number or code", {"ZZ"}};
 
 // Kinds that say what their fields hold.
 const std::pair<const char*, const Content*> kKinds[] = {
@@ -264,6 +266,11 @@ const Classified kClassified[] = {
     {"TF_1095C", {6}, &kPhone},
     {"TF_1095C", {7, 8}, &kCity},
     {"TF_1095C", {9}, &kMonthNumber},  // plan start month
+    {"TF_K11041", {3}, &kTrustName},
+    {"TF_K11041", {4}, &kNameAndThreeAddressLines},  // the fiduciary, often in care of a trust officer
+    {"TF_K11041", {7}, &kNameAndAddress},
+    {"TF_K11041", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, &kK1Code, "Text2"},
+    {"TF_K11041", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}, &kK1Code, "Text4"},
     {"F5_TPInfo", {0, 3}, &kNameAndThreeAddressLines},
     {"F5_TPInfo", {6, 10, 14, 18, 22, 26, 30}, &kName},
     {"F5_TPInfo", {9, 13, 17, 21, 25, 29, 33}, &kOtherInformation},
