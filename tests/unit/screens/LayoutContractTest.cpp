@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRect>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <map>
+#include <memory>
 #include <set>
 
 #include "controls/Screen.h"
@@ -17,6 +19,7 @@
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 #include "platform/TextFile.h"
+#include "runtime/Text.h"
 #include "screens/Catalog.h"
 #include "screens/TaxFormTable.h"
 #include "support/ScriptedHost.h"
@@ -174,6 +177,196 @@ TEST_P(LayoutContract, FormsDescriptionNamesOnlyExistingFields) {
 }
 
 INSTANTIATE_TEST_SUITE_P(TaxForms, LayoutContract, ::testing::ValuesIn(kContracts),
+                         [](const auto& info) { return std::string(info.param.screen); });
+
+// The Schedule K-1 screens: a tab control of two pages, each page two picture
+// halves side by side, and a Part III grid of box-number or code cells
+// (Text2, Text4) beside amount cells of the same index (Text3, Text5). The
+// picture command, the page switch on focus and Clear rely on these.
+struct K1Contract {
+  const char* screen;
+  int width, height;          // the window
+  int tabWidth, tabHeight;    // SSTab1
+  const char* fields;         // Text1 kinds, as in kContracts
+  const char* noTabStop;      // Text1 fields that Tab passes over
+  const char* leftCells;      // design texts of Text2 in index order, "-" empty
+  const char* leftAmounts;    // Text3 kinds
+  const char* rightCells;     // Text4
+  const char* rightAmounts;   // Text5
+  const char* checks;
+  int lastOnPage0[4];         // Text1, Text2/Text3, Text4/Text5, Check
+};
+
+const K1Contract kK1Contracts[] = {
+    {"TF_K11041", 12510, 9855, 12480, 9420, "Date 0-1, 5; EIN 2; ISSUER 3; plain 4; TIN 6; TPNAME 7", "0",
+     "1, 2a, 2b, 3, 4a, 4b, 4c, 5, 6, 7, 8, 9, -, -, 10", "MONEY 0-14",
+     "11, -, -, -, -, 12, -, -, -, -, 13, -, -, 14, -, -, -, -, -", "MONEY 0-18", "0-5", {5, 13, 13, 3}},
+};
+
+void PrintTo(const K1Contract& c, std::ostream* os) { *os << c.screen; }
+
+// The page of a control inside SSTab1's pages; -1 outside them.
+int pageOf(const Control& c) {
+  for (const Control* p = &c; p; p = p->container())
+    if (p->container() && sameText(p->container()->name(), QLatin1String("SSTab1"))) return p->tabPage();
+  return -1;
+}
+
+class K1LayoutContract : public ::testing::TestWithParam<K1Contract> {
+ protected:
+  void SetUp() override {
+    resetState();
+    setHost(&host_);
+    paths::setDriveRoot(u'C', drive_.path());
+    QFile shipped(QStringLiteral(":/inf/Forms.inf"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(writeTextFile(QStringLiteral("C:\\Forms.inf"), decodeWin1252(shipped.readAll())));
+    state().FormsInfFile = QStringLiteral("C:\\Forms.inf");
+    state().YearChoices = {QStringLiteral("2024"), QStringLiteral("20XX")};
+    screen_ = std::make_unique<Screen>(QLatin1String(GetParam().screen));
+    screen_->load();
+  }
+  void TearDown() override {
+    state().CurrentForm = nullptr;
+    setHost(nullptr);
+    paths::setDriveRoot(u'C', QString());
+  }
+  // index -> control of one array.
+  std::map<int, Control*> arrayOf(const char* name) {
+    std::map<int, Control*> out;
+    for (Control* c : screen_->array(QLatin1String(name))) out[c->index()] = c;
+    return out;
+  }
+  // The array's indexes and tags (or, with texts, design texts) against the contract's.
+  void expectArray(const char* name, const std::map<int, QString>& want, bool texts = false) {
+    const auto have = arrayOf(name);
+    for (const auto& [i, value] : want) {
+      ASSERT_TRUE(have.count(i)) << GetParam().screen << " lacks " << name << "(" << i << ")";
+      const Control& c = *have.at(i);
+      EXPECT_EQ((texts ? c.text() : c.tag()).toStdString(), value.toStdString()) << name << "(" << i << ")";
+    }
+    for (const auto& [i, c] : have) EXPECT_TRUE(want.count(i)) << GetParam().screen << " has an extra " << name << "(" << i << ")";
+  }
+  static std::map<int, QString> cellTexts(const char* list) {
+    std::map<int, QString> out;
+    int i = 0;
+    for (const QString& item : QString::fromUtf8(list).split(u','))
+      out[i++] = item.trimmed() == u"-" ? QString() : item.trimmed();
+    return out;
+  }
+
+  QTemporaryDir drive_;
+  ScriptedHost host_;
+  std::unique_ptr<Screen> screen_;
+};
+
+TEST_P(K1LayoutContract, FieldsCellsAndCheckLabelsAreExactlyTheContracts) {
+  const K1Contract& c = GetParam();
+  expectArray("Text1", fieldsOf(QLatin1String(c.fields)));
+  expectArray("Text2", cellTexts(c.leftCells), true);
+  expectArray("Text3", fieldsOf(QLatin1String(c.leftAmounts)));
+  expectArray("Text4", cellTexts(c.rightCells), true);
+  expectArray("Text5", fieldsOf(QLatin1String(c.rightAmounts)));
+  // The start-up gives the code cells their K1Help.inf tags; by design every cell is a box-number cell.
+  for (const char* cells : {"Text2", "Text4"})
+    for (const auto& [i, cell] : arrayOf(cells)) EXPECT_EQ(cell->tag().toStdString(), "K1") << cells << "(" << i << ")";
+  const std::set<int> passedOver = indexesOf(QLatin1String(c.noTabStop));
+  for (const auto& [i, field] : arrayOf("Text1"))
+    EXPECT_EQ(field->tabStop(), !passedOver.count(i)) << "Text1(" << i << ")";
+
+  std::set<int> checks;
+  for (const auto& [i, label] : arrayOf("Check")) {
+    EXPECT_EQ(label->type(), ControlType::Label);
+    checks.insert(i);
+  }
+  EXPECT_EQ(checks, indexesOf(QLatin1String(c.checks)));
+}
+
+TEST_P(K1LayoutContract, EachFieldAndCheckLabelLiesOnItsPage) {
+  const K1Contract& c = GetParam();
+  const char* arrays[][2] = {{"Text1", nullptr}, {"Text2", "Text3"}, {"Text4", "Text5"}, {"Check", nullptr}};
+  for (int a = 0; a < 4; ++a) {
+    for (const char* name : arrays[a]) {
+      if (!name) continue;
+      for (const auto& [i, control] : arrayOf(name))
+        EXPECT_EQ(pageOf(*control), i > c.lastOnPage0[a] ? 1 : 0) << name << "(" << i << ")";
+    }
+  }
+  for (const Control* label : screen_->controls()) {
+    if (sameText(label->name(), QLatin1String("RTL1")) || sameText(label->name(), QLatin1String("TaxYear"))) {
+      EXPECT_EQ(pageOf(*label), 0) << qPrintable(label->displayName());
+    }
+  }
+  EXPECT_EQ(pageOf(screen_->ctl(QStringLiteral("labelMisc"))), -1) << "the status line lies under the tab control";
+}
+
+// Laid at the top of the window without the tab strip, a page's two halves
+// are the document, exactly the window's width and its height less the strip.
+TEST_P(K1LayoutContract, PageHalvesStandSideBySideAndShowWhatTheyHold) {
+  const K1Contract& c = GetParam();
+  Screen& s = *screen_;
+  EXPECT_EQ(s.width(), c.width);
+  EXPECT_EQ(s.height(), c.height);
+  const Control& tabs = s.ctl(QStringLiteral("SSTab1"));
+  EXPECT_EQ(tabs.type(), ControlType::TabControl);
+  EXPECT_EQ(QRect(tabs.left(), tabs.top(), tabs.width(), tabs.height()), QRect(0, 0, c.tabWidth, c.tabHeight));
+  EXPECT_EQ(tabs.items().size(), 2);
+  EXPECT_EQ(tabs.tabHeight(), 295);
+  EXPECT_EQ(tabs.currentTab(), 0);
+  EXPECT_GE(s.ctl(QStringLiteral("labelMisc")).top(), tabs.height());
+
+  const char* halves[][2] = {{"Pic1L", "Pic1R"}, {"Pic2L", "Pic2R"}};
+  for (int page = 0; page < 2; ++page) {
+    const Control& left = s.ctl(QLatin1String(halves[page][0]));
+    const Control& right = s.ctl(QLatin1String(halves[page][1]));
+    for (const Control* half : {&left, &right}) {
+      EXPECT_EQ(half->type(), ControlType::PictureBox);
+      EXPECT_EQ(half->container(), &tabs);
+      EXPECT_EQ(half->tabPage(), page);
+      EXPECT_EQ(half->top(), 360);
+      EXPECT_EQ(half->height(), s.height() - 360);
+    }
+    EXPECT_EQ(right.left(), left.left() + left.width());
+    EXPECT_EQ(left.width() + right.width(), s.width());
+  }
+
+  // Everything inside a half shows on the screen's page, inside the tab
+  // control's frame (two pixels).
+  for (const Control* control : s.controls()) {
+    const Control* half = control->container();
+    if (!half || half->type() != ControlType::PictureBox) continue;
+    const int right = control->type() == ControlType::Line ? std::max(control->x1(), control->x2())
+                                                           : control->left() + control->width();
+    const int bottom = control->type() == ControlType::Line ? std::max(control->y1(), control->y2())
+                                                            : control->top() + control->height();
+    EXPECT_LE(half->left() + right, c.tabWidth - 30) << qPrintable(control->displayName());
+    EXPECT_LE(half->top() + bottom, c.tabHeight - 30) << qPrintable(control->displayName());
+    EXPECT_GE(std::min(control->left(), control->x2()), 0) << qPrintable(control->displayName());
+    EXPECT_GE(std::min(control->top(), control->y2()), 0) << qPrintable(control->displayName());
+  }
+}
+
+TEST_P(K1LayoutContract, FormsDescriptionNamesTheRecipientAndTheYearCaption) {
+  const K1Contract& c = GetParam();
+  Screen& s = *screen_;
+  Form_Init(s);
+  const auto& info = state().FormInfo;
+  EXPECT_EQ(info[10].toStdString(), std::string(c.screen));
+  // A saved record's prefix leads back to this entry.
+  EXPECT_EQ(formsInfSection(info[12]).toStdString(), formsInfSection(QLatin1String(c.screen)).toStdString());
+  const std::pair<int, const char*> named[] = {{6, "TIN"}, {7, "TPNAME"}, {15, "EIN"}, {5, "ISSUER"}};
+  for (const auto& [slot, kind] : named) {
+    bool numeric = false;
+    const int index = info[slot].toInt(&numeric);
+    ASSERT_TRUE(numeric) << "FormInfo(" << slot << ") = " << qPrintable(info[slot]);
+    const Control* field = s.find(QStringLiteral("Text1"), index);
+    ASSERT_NE(field, nullptr) << "FormInfo(" << slot << ") names Text1(" << index << ")";
+    EXPECT_EQ(field->tag().toStdString(), kind) << "FormInfo(" << slot << ") names Text1(" << index << ")";
+  }
+  EXPECT_EQ(s.ctl(QStringLiteral("RTL1")).caption().trimmed().toStdString(), "For calendar year 2024, or tax year");
+}
+
+INSTANTIATE_TEST_SUITE_P(ScheduleK1, K1LayoutContract, ::testing::ValuesIn(kK1Contracts),
                          [](const auto& info) { return std::string(info.param.screen); });
 
 }  // namespace
