@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRect>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <map>
+#include <memory>
 #include <set>
 
 #include "controls/Layout.h"
@@ -18,6 +20,7 @@
 #include "platform/Paths.h"
 #include "platform/Profile.h"
 #include "platform/TextFile.h"
+#include "runtime/Text.h"
 #include "screens/Catalog.h"
 #include "screens/TaxFormTable.h"
 #include "support/ScriptedHost.h"
@@ -199,6 +202,9 @@ const K1Contract kK1Contracts[] = {
      "-MONEY 0-2, 7-9, 11-16; MONEY 3-6, 10, 17-25",
      "13, -, -, -, -, 14, 15, -, -, -, -, 16, -, -, -, -, 17, -, -, -, -, -, -, -, -, -",
      "MONEY 0-4, 6-25; CheckBox 5", "0-3", "0-1", {7, 13, 13}},
+    {"TF_K11041", "Date 0-1, 5; EIN 2; ISSUER 3; plain 4; TIN 6; TPNAME 7", "0",
+     "1, 2a, 2b, 3, 4a, 4b, 4c, 5, 6, 7, 8, 9, -, -, 10", "MONEY 0-14",
+     "11, -, -, -, -, 12, -, -, -, -, 13, -, -, 14, -, -, -, -, -", "MONEY 0-18", "0-5", "0-3", {5, 13, 13}},
 };
 
 void PrintTo(const K1Contract& c, std::ostream* os) { *os << c.screen; }
@@ -327,6 +333,20 @@ TEST_P(K1LayoutContract, PageHalvesMakeUpTheWindow) {
   EXPECT_EQ(status.container(), nullptr);
   EXPECT_GE(status.top(), tabs.top() + tabs.height());
   EXPECT_LE(status.top() + status.height(), screen_.height());
+}
+
+// The halves run below the tab control's frame; nothing may sit where it cannot be seen.
+TEST_P(K1LayoutContract, EverythingInAHalfShowsInsideTheTabControl) {
+  const Control& tabs = screen_.ctl(QStringLiteral("SSTab1"));
+  for (const Control* control : screen_.controls()) {
+    const Control* half = control->container();
+    if (!half || half->type() != ControlType::PictureBox || half->container() != &tabs) continue;
+    const bool line = control->type() == ControlType::Line;
+    const int right = line ? std::max(control->x1(), control->x2()) : control->left() + control->width();
+    const int bottom = line ? std::max(control->y1(), control->y2()) : control->top() + control->height();
+    EXPECT_LE(half->left() + right, tabs.width() - 30) << qPrintable(control->displayName());
+    EXPECT_LE(half->top() + bottom, tabs.height() - 30) << qPrintable(control->displayName());
+  }
 }
 
 // Load TP, the file names and the name checks take these fields by index.

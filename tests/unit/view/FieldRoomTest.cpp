@@ -121,6 +121,7 @@ const Content kCheckHolders{"account holders and address",
 const Content kBankBlock{"bank name and address", {kPayerLine, kStreetLine, kCityLine}};
 const Content kCheckingAccount{"checking account number (17)", {"12345678901234567"}};
 const Content kLicenceNumber{"licence number (date and time)", {"20261231235959"}};
+const Content kTrustName{"estate's or trust's name (30)", {"FITZGERALD-MORRIS FAMILY TRUST"}};
 
 // Kinds that say what their fields hold.
 const std::pair<const char*, const Content*> kKinds[] = {
@@ -288,6 +289,11 @@ const Classified kClassified[] = {
     {"TF_K11120S", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25},
      &kK1Code, "Text4"},
     {"TF_K11120S", {5}, &kXCell, "Text5"},
+    {"TF_K11041", {3}, &kTrustName},
+    {"TF_K11041", {4}, &kNameAndThreeAddressLines},  // the fiduciary, often in care of a trust officer
+    {"TF_K11041", {7}, &kNameAndAddress},
+    {"TF_K11041", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, &kK1Code, "Text2"},
+    {"TF_K11041", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}, &kK1Code, "Text4"},
     {"F5_TPInfo", {0, 3}, &kNameAndThreeAddressLines},
     {"F5_TPInfo", {6, 10, 14, 18, 22, 26, 30}, &kName},
     {"F5_TPInfo", {9, 13, 17, 21, 25, 29, 33}, &kOtherInformation},
