@@ -106,6 +106,12 @@ const Content kSsaDescription{"description of amount",
 const Content kReserved{"reserved box (holds nothing)", {}};
 const Content kOtherInformation{"other information (25)", {"GRANDMOTHER, WIDOWED 2019"}};
 const Content kAge{"age at the end of the tax year", {"N/A"}};
+const Content kPartnershipBlock{"partnership name and address", {kPayerLine, kStreetLine, kCityLine}};
+const Content kIrsCenter{"IRS center", {"KANSAS CITY, MO"}};
+const Content kEntityType{"type of entity", {"EXEMPT ORGANIZATION"}};
+const Content kPartnerShare{"share of profit, loss or capital", {"66.666667"}};
+const Content kK1BoxOrCode{"K-1 box number or code", {"AW"}};
+const Content kXCell{"X cell", {"X"}};
 
 // Kinds that say what their fields hold.
 const std::pair<const char*, const Content*> kKinds[] = {
@@ -268,6 +274,16 @@ const Classified kClassified[] = {
     {"F5_TPInfo", {6, 10, 14, 18, 22, 26, 30}, &kName},
     {"F5_TPInfo", {9, 13, 17, 21, 25, 29, 33}, &kOtherInformation},
     {"F5_TPInfo", {0, 1, 2, 3, 4, 5, 6, 7, 8}, &kAge, "Text2"},
+    {"TF_K11065", {3}, &kPartnershipBlock},
+    {"TF_K11065", {4}, &kIrsCenter},
+    {"TF_K11065", {6}, &kNameAndAddress},
+    {"TF_K11065", {8}, &kBusinessName},  // the disregarded entity
+    {"TF_K11065", {9}, &kEntityType},
+    {"TF_K11065", {10, 11, 12, 13, 14, 15}, &kPartnerShare},
+    {"TF_K11065", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23},
+     &kK1BoxOrCode, "Text2"},
+    {"TF_K11065", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19}, &kK1BoxOrCode, "Text4"},
+    {"TF_K11065", {4}, &kXCell, "Text5"},
 };
 
 const Content* contentOfKind(const QString& tag) {
