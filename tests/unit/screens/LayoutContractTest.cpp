@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRect>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <map>
 #include <set>
 
+#include "controls/Layout.h"
 #include "controls/Screen.h"
 #include "engine/FormInit.h"
 #include "frame/ProgramState.h"
@@ -174,6 +176,246 @@ TEST_P(LayoutContract, FormsDescriptionNamesOnlyExistingFields) {
 }
 
 INSTANTIATE_TEST_SUITE_P(TaxForms, LayoutContract, ::testing::ValuesIn(kContracts),
+                         [](const auto& info) { return std::string(info.param.screen); });
+
+// The Schedule K-1 screens spread their document over the two pages of a tab
+// control, each page made of a left and a right half, and add the Part III
+// grid: box-number or code cells (Text2, Text4) beside amount cells (Text3,
+// Text5). The page handling of the cells, Clear, the form files and Load TP
+// address these by index.
+struct K1Contract {
+  const char* screen;
+  const char* fields;       // Text1 kinds, as above
+  const char* untabbed;     // Text1 indexes that are no tab stop
+  const char* multiLine;    // Text1 indexes of several lines
+  const char* leftCells;    // Text2 design texts in index order, "-" for none
+  const char* leftAmounts;  // Text3 kinds
+  const char* rightCells;   // Text4 design texts
+  const char* rightAmounts; // Text5 kinds
+  const char* checks;
+  int lastOnFirstPage[3];   // Text1, Text2 and Text3, Text4 and Text5
+  const char* checksOnFirstPage;
+};
+
+const K1Contract kK1Contracts[] = {
+    {"TF_K11065",
+     "DATE 0-1; EIN 2; ISSUER 3; plain 4, 8-9; TIN 5, 7; TPNAME 6; % 10-15; MONEY 16-22, 24, 27; "
+     "-MONEY 23, 25-26, 28-29",
+     "1", "3, 6",
+     "1, 2, 3, 4a, 4b, 4c, 5, 6a, 6b, 6c, 7, 8, 9a, 9b, 9c, 10, 11, -, 12, 13, -, -, -, -",
+     "-MONEY 0-2, 11-17, 22-23; MONEY 3-10, 18-21",
+     "14, -, 15, -, 16, 17, -, -, 18, -, -, 19, -, 20, -, -, -, -, -, 21",
+     "MONEY 0-3, 5-19; CheckBox 4",
+     "0-16", {6, 13, 12}, "0-2"},
+};
+
+void PrintTo(const K1Contract& c, std::ostream* os) { *os << c.screen; }
+
+// The page a control lies on: that of the tab page holding it, -1 for none.
+int pageOf(const Control& c) {
+  for (const Control* box = &c; box->container(); box = box->container())
+    if (box->container()->type() == ControlType::TabControl) return box->tabPage();
+  return -1;
+}
+
+// Where a control lies inside the tab page half that holds it.
+QRect placeIn(const Control& c, const Control& half) {
+  QRect r = c.type() == ControlType::Line
+                ? QRect(QPoint(std::min(c.x1(), c.x2()), std::min(c.y1(), c.y2())),
+                        QPoint(std::max(c.x1(), c.x2()), std::max(c.y1(), c.y2())))
+                : QRect(c.left(), c.top(), c.width(), c.height());
+  for (const Control* box = c.container(); box && box != &half; box = box->container())
+    r.translate(box->left(), box->top());
+  return r;
+}
+
+bool inside(const Control& c, const Control& half) {
+  for (const Control* box = c.container(); box; box = box->container())
+    if (box == &half) return true;
+  return false;
+}
+
+class K1LayoutContract : public ::testing::TestWithParam<K1Contract> {
+ protected:
+  void SetUp() override {
+    resetState();
+    setHost(&host_);
+    paths::setDriveRoot(u'C', drive_.path());
+    QFile shipped(QStringLiteral(":/inf/Forms.inf"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(writeTextFile(QStringLiteral("C:\\Forms.inf"), decodeWin1252(shipped.readAll())));
+    state().FormsInfFile = QStringLiteral("C:\\Forms.inf");
+    QString error;
+    ASSERT_TRUE(layout::load(screen_, QLatin1String(GetParam().screen), &error)) << error.toStdString();
+  }
+  void TearDown() override {
+    setHost(nullptr);
+    paths::setDriveRoot(u'C', QString());
+  }
+  // Index -> tag of a field array.
+  std::map<int, QString> tags(const char* array) const {
+    std::map<int, QString> out;
+    for (const Control* f : screen_.array(QLatin1String(array))) out[f->index()] = f->tag();
+    return out;
+  }
+  std::map<int, QString> texts(const char* array) const {
+    std::map<int, QString> out;
+    for (const Control* f : screen_.array(QLatin1String(array))) out[f->index()] = f->text();
+    return out;
+  }
+  std::set<int> indexesWhere(const char* array, bool (*test)(const Control&)) const {
+    std::set<int> out;
+    for (const Control* f : screen_.array(QLatin1String(array)))
+      if (test(*f)) out.insert(f->index());
+    return out;
+  }
+  QString formsValue(const QString& key) const {
+    QString v;
+    GetPrivateProfileStringA(formsInfSection(screen_.name()), key, {}, v, 1024, state().FormsInfFile);
+    return v;
+  }
+
+  QTemporaryDir drive_;
+  ScriptedHost host_;
+  Screen screen_{QLatin1String(GetParam().screen)};
+};
+
+// "1, 2, -, 4a" -> index -> design text.
+std::map<int, QString> designTexts(const char* list) {
+  std::map<int, QString> out;
+  int i = 0;
+  for (const QString& item : QString::fromLatin1(list).split(u',')) {
+    const QString text = item.trimmed();
+    out[i++] = text == u"-" ? QString() : text;
+  }
+  return out;
+}
+
+std::map<int, QString> sameTag(const std::map<int, QString>& cells, const QString& tag) {
+  std::map<int, QString> out;
+  for (const auto& cell : cells) out[cell.first] = tag;
+  return out;
+}
+
+TEST_P(K1LayoutContract, FieldsCellsAndCheckLabelsAreExactlyTheContracts) {
+  const K1Contract& c = GetParam();
+  EXPECT_EQ(tags("Text1"), fieldsOf(QLatin1String(c.fields)));
+  EXPECT_EQ(indexesWhere("Text1", [](const Control& f) { return !f.tabStop(); }),
+            indexesOf(QLatin1String(c.untabbed)));
+  EXPECT_EQ(indexesWhere("Text1", [](const Control& f) { return f.multiLine(); }),
+            indexesOf(QLatin1String(c.multiLine)));
+
+  // Box-number and code cells show their box at design and carry the K-1
+  // prefix; start-up turns the code cells into K1HELP cells.
+  EXPECT_EQ(texts("Text2"), designTexts(c.leftCells));
+  EXPECT_EQ(tags("Text2"), sameTag(designTexts(c.leftCells), QStringLiteral("K1")));
+  EXPECT_EQ(tags("Text3"), fieldsOf(QLatin1String(c.leftAmounts)));
+  EXPECT_EQ(texts("Text4"), designTexts(c.rightCells));
+  EXPECT_EQ(tags("Text4"), sameTag(designTexts(c.rightCells), QStringLiteral("K1")));
+  EXPECT_EQ(tags("Text5"), fieldsOf(QLatin1String(c.rightAmounts)));
+
+  std::set<int> checks;
+  for (const Control* k : screen_.array(QStringLiteral("Check"))) {
+    EXPECT_EQ(k->type(), ControlType::Label) << c.screen << " Check(" << k->index() << ")";
+    checks.insert(k->index());
+  }
+  EXPECT_EQ(checks, indexesOf(QLatin1String(c.checks)));
+}
+
+// The focus handlers show page 1 for an index past the array's last index on
+// page 0, so every field must lie on the page its index says.
+TEST_P(K1LayoutContract, EveryFieldAndCheckLabelLiesOnThePageItsIndexSays) {
+  const K1Contract& c = GetParam();
+  const std::pair<const char*, int> arrays[] = {{"Text1", c.lastOnFirstPage[0]}, {"Text2", c.lastOnFirstPage[1]},
+                                                {"Text3", c.lastOnFirstPage[1]}, {"Text4", c.lastOnFirstPage[2]},
+                                                {"Text5", c.lastOnFirstPage[2]}};
+  for (const auto& [array, last] : arrays)
+    for (const Control* f : screen_.array(QLatin1String(array)))
+      EXPECT_EQ(pageOf(*f), f->index() > last ? 1 : 0) << c.screen << " " << f->displayName().toStdString();
+  const std::set<int> first = indexesOf(QLatin1String(c.checksOnFirstPage));
+  for (const Control* k : screen_.array(QStringLiteral("Check")))
+    EXPECT_EQ(pageOf(*k), first.count(k->index()) ? 0 : 1) << c.screen << " Check(" << k->index() << ")";
+
+  // The tax year and its caption in the header, the status line under the pages.
+  const Control* century = screen_.find(QStringLiteral("TaxYear"), 0);
+  const Control* year = screen_.find(QStringLiteral("TaxYear"), 1);
+  const Control* caption = screen_.find(QStringLiteral("RTL1"));
+  ASSERT_TRUE(century && year && caption) << c.screen;
+  EXPECT_EQ(century->caption(), "20");
+  EXPECT_EQ(year->caption(), "??");
+  for (const Control* l : {century, year, caption})
+    EXPECT_EQ(pageOf(*l), 0) << c.screen << " " << l->displayName().toStdString();
+  const Control* status = screen_.find(QStringLiteral("labelMisc"));
+  ASSERT_NE(status, nullptr) << c.screen;
+  EXPECT_EQ(pageOf(*status), -1) << c.screen;
+}
+
+// A page laid at the top, without its tab strip, is the whole document: the
+// two halves side by side as wide as the screen and as high as the screen
+// below the strip. Everything in a half lies within what the tab control
+// shows of it, on screen and when printed.
+TEST_P(K1LayoutContract, PageHalvesMakeTheDocumentAndShowAllTheyHold) {
+  const K1Contract& c = GetParam();
+  const Control& tabs = screen_.ctl(QStringLiteral("SSTab1"));
+  ASSERT_EQ(tabs.type(), ControlType::TabControl);
+  EXPECT_EQ(tabs.left(), 0);
+  EXPECT_EQ(tabs.top(), 0);
+  EXPECT_EQ(tabs.items().size(), 2);
+  EXPECT_EQ(tabs.tabHeight(), 295);
+  EXPECT_EQ(tabs.currentTab(), 0);
+  constexpr int kPageTop = 360;
+  for (int page : {0, 1}) {
+    const Control& left = screen_.ctl(QStringLiteral("Pic%1L").arg(page + 1));
+    const Control& right = screen_.ctl(QStringLiteral("Pic%1R").arg(page + 1));
+    for (const Control* half : {&left, &right}) {
+      EXPECT_EQ(half->container(), &tabs) << c.screen << " " << half->name().toStdString();
+      EXPECT_EQ(half->tabPage(), page) << c.screen << " " << half->name().toStdString();
+      EXPECT_EQ(half->top(), kPageTop) << c.screen << " " << half->name().toStdString();
+      EXPECT_EQ(half->height(), screen_.height() - kPageTop) << c.screen << " " << half->name().toStdString();
+    }
+    EXPECT_EQ(left.left(), 0) << c.screen;
+    EXPECT_EQ(right.left(), left.left() + left.width()) << c.screen;
+    EXPECT_EQ(left.width() + right.width(), screen_.width()) << c.screen;
+
+    for (const Control* half : {&left, &right}) {
+      const QRect shown(0, 0, std::min(half->width(), tabs.width() - half->left()), tabs.height() - kPageTop);
+      for (const Control* ctl : screen_.controls()) {
+        if (!inside(*ctl, *half)) continue;
+        EXPECT_TRUE(shown.contains(placeIn(*ctl, *half)))
+            << c.screen << " " << ctl->displayName().toStdString() << " reaches past what page " << page << " shows";
+      }
+    }
+  }
+  const Control& status = screen_.ctl(QStringLiteral("labelMisc"));
+  EXPECT_GE(status.top(), tabs.top() + tabs.height()) << c.screen;
+  EXPECT_LE(status.top() + status.height(), screen_.height()) << c.screen;
+}
+
+// Load TP, the file names and the form files find the recipient, the issuer
+// and the year captions through the forms description.
+TEST_P(K1LayoutContract, FormsDescriptionNamesTheFieldsOfTheirKinds) {
+  const K1Contract& c = GetParam();
+  EXPECT_EQ(formsValue(QStringLiteral("FormName")).toStdString(), std::string(c.screen));
+  EXPECT_FALSE(formsValue(QStringLiteral("RecordPrefix")).isEmpty()) << c.screen;
+  EXPECT_EQ(formsValue(QStringLiteral("FocusOnStartup")), "0") << c.screen;
+  const std::pair<const char*, const char*> kinds[] = {
+      {"SSNIndex", "TIN"}, {"NameAddrIndex", "TPNAME"}, {"EINIndex", "EIN"}, {"OtherInfo", "ISSUER"}};
+  for (const auto& [key, kind] : kinds) {
+    bool numeric = false;
+    const int i = formsValue(QLatin1String(key)).toInt(&numeric);
+    ASSERT_TRUE(numeric) << c.screen << " " << key;
+    const Control* field = screen_.find(QStringLiteral("Text1"), i);
+    ASSERT_NE(field, nullptr) << c.screen << " " << key << " names Text1(" << i << ")";
+    EXPECT_EQ(field->tag().toStdString(), std::string(kind)) << c.screen << " " << key;
+  }
+  for (const Control* l : screen_.controls()) {
+    if (l->type() != ControlType::Label || !l->name().startsWith(QLatin1String("RTL"), Qt::CaseInsensitive)) continue;
+    EXPECT_FALSE(formsValue(l->name()).isEmpty()) << c.screen << " " << l->name().toStdString() << " has no caption";
+  }
+  EXPECT_EQ(formsValue(QStringLiteral("RTL1")), "For calendar year yyyy, or tax year") << c.screen;
+}
+
+INSTANTIATE_TEST_SUITE_P(K1Forms, K1LayoutContract, ::testing::ValuesIn(kK1Contracts),
                          [](const auto& info) { return std::string(info.param.screen); });
 
 }  // namespace
