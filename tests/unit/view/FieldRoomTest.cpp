@@ -122,6 +122,9 @@ const Content kBankBlock{"bank name and address", {kPayerLine, kStreetLine, kCit
 const Content kCheckingAccount{"checking account number (17)", {"12345678901234567"}};
 const Content kLicenceNumber{"licence number (date and time)", {"20261231235959"}};
 const Content kTrustName{"estate's or trust's name (30)", {"FITZGERALD-MORRIS FAMILY TRUST"}};
+const Content kPartnershipBlock{"partnership name and address", {kPayerLine, kStreetLine, kCityLine}};
+const Content kEntityType{"type of entity", {"EXEMPT ORGANIZATION"}};
+const Content kPartnerShare{"share of profit, loss or capital", {"66.666667"}};
 
 // Kinds that say what their fields hold.
 const std::pair<const char*, const Content*> kKinds[] = {
@@ -306,6 +309,16 @@ const Classified kClassified[] = {
     {"F3_DL", {0, 4}, &kNameAndThreeAddressLines},  // as Load TP copies them from the sheet
     {"F3_DL", {2, 6}, &kLicenceNumber},
     {"F3_DL", {3, 7, 8, 9}, &kDate},  // the expiration and issue dates
+    {"TF_K11065", {3}, &kPartnershipBlock},
+    {"TF_K11065", {6}, &kNameAndAddress},
+    {"TF_K11065", {8}, &kBusinessName},  // the disregarded entity
+    {"TF_K11065", {9}, &kEntityType},
+    {"TF_K11065", {10, 11, 12, 13, 14, 15}, &kPartnerShare},
+    {"TF_K11065", {4}, &kIrsCenter},
+    {"TF_K11065", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23},
+     &kK1Code, "Text2"},
+    {"TF_K11065", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19}, &kK1Code, "Text4"},
+    {"TF_K11065", {4}, &kXCell, "Text5"},
 };
 
 const Content* contentOfKind(const QString& tag) {
