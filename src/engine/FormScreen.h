@@ -23,6 +23,9 @@ class FormScreen : public Screen {
   virtual int photoIndex(int which) const { (void)which; return 0; }
   virtual void setPhotoIndex(int which, int index) { (void)which; (void)index; }
 
+  // A form file's items have been put back into the screen's controls.
+  virtual void recordRestored() {}
+
   // Text1(index); a missing index is error 340.
   Control& field(int index) const { return ctl(QStringLiteral("Text1"), index); }
   // A member of the Text1 field array.

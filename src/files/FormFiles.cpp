@@ -218,6 +218,7 @@ QString Read_File() {
     if (sameText(form, QLatin1String("F5_TPInfo")))
       if (Control* label = screen.find(QStringLiteral("Label1"))) label->setBackColor(0x0000FFFF);
     restoreItems(screen, s.FileRecord);
+    if (auto* document = dynamic_cast<FormScreen*>(&screen)) document->recordRestored();
     Year_Check();
     if (sameText(form, QLatin1String("F5_TPInfo"))) rememberMainPersons(screen);
     if (sameText(form, QLatin1String("F2_SS_ITIN"))) showCardPictures(screen);

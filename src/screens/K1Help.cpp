@@ -64,6 +64,15 @@ QStringList readK1HelpSection(const QString& section) {
   return lines;
 }
 
+QString k1CodeOverride(const QString& section, const QString& code) {
+  for (const QString& line : readK1HelpSection(section)) {
+    if (line.count(u'|') < 2) continue;
+    const K1Code k = parseK1HelpLine(line);
+    if (sameText(trim(k.code), trim(code))) return trim(k.flag);
+  }
+  return {};
+}
+
 void F6_K1Help::onLoad() {
   trap(QStringLiteral("F6_K1Help:Form_Load"), [&] {
     Control& grid = ctl(QStringLiteral("FG"));

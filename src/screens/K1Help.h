@@ -18,6 +18,9 @@ K1Code parseK1HelpLine(const QString& line);
 // The whole lines of a section as the 2048-character read returns them: a
 // line cut off at the end is left out.
 QStringList readK1HelpSection(const QString& section);
+// The override flag the list gives the code in the section ("" when the code
+// is not there or its amount is money).
+QString k1CodeOverride(const QString& section, const QString& code);
 
 class F6_K1Help : public Screen {
  public:

@@ -8,6 +8,7 @@
 #include "engine/K1Handlers.h"
 #include "frame/ErrorTrap.h"
 #include "frame/ProgramState.h"
+#include "screens/K1Help.h"
 #include "runtime/Text.h"
 
 namespace qv {
@@ -125,6 +126,16 @@ void K1Screen::onLoad() {
     setUpCodeCells(QStringLiteral("Text4"), traits_.rightBoxes);
     ctl(QStringLiteral("SSTab1")).setCurrentTab(0);
   });
+}
+
+void K1Screen::recordRestored() {
+  for (const auto& [code, amount] : {std::pair{"Text2", "Text3"}, std::pair{"Text4", "Text5"}}) {
+    for (Control* cell : array(QLatin1String(code))) {
+      if (cell->tag().left(6).compare(QLatin1String("K1HELP"), Qt::CaseInsensitive) != 0) continue;
+      if (k1CodeOverride(cell->tag().mid(7), cell->text()) != u"X") continue;
+      if (Control* partner = find(QLatin1String(amount), cell->index())) partner->setTag(QString());
+    }
+  }
 }
 
 void K1Screen::onGotFocus(Control& c) {

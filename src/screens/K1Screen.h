@@ -36,6 +36,9 @@ class K1Screen : public FormScreen {
 
   // Text1, then the left grid row by row, then the right grid; everything else after.
   void SetTabOrder();
+  // A code read from a form file whose amount is text gives its amount cell
+  // the free-text kind again, as choosing it from the list did.
+  void recordRestored() override;
 
  protected:
   void onLoad() override;

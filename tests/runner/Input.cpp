@@ -19,7 +19,8 @@ KeyName parseKeyName(const QString& name) {
     else fail(QStringLiteral("unknown key ") + name);
   }
   static const std::set<QString> named = {"tab",  "enter", "return", "backspace", "escape", "esc", "delete",
-                                          "left", "right", "up",     "down",      "home",   "end", "space"};
+                                          "left", "right", "up",     "down",      "home",   "end", "space",
+                                          "shift"};
   static const QRegularExpression fkey(QStringLiteral("^f([1-9]|1[0-2])$"));
   const QString lower = key.toLower();
   if (named.count(lower) || fkey.match(lower).hasMatch()) k.key = lower;

@@ -30,6 +30,7 @@ constexpr Sample kSamples[] = {
     {"#.#", "12.3456"},
     {"#", "12"},
     {"CHECKBOX", "X"},
+    {"K1HELP", "AW"},  // a K-1 code cell: the widest code
     {"PHONE", "(555) 555-0123"},
     {"TPNAME",
      "ALEXANDRA K. FITZGERALD-MORRIS\r\n4500 NORTH RIVERSIDE DR APT 12\r\nSAN FRANCISCO, CA 94105-1234"},
@@ -45,6 +46,8 @@ constexpr const char* kPlain = "12-3456789-0001";
 
 QString sampleText(const Control& field) {
   const QString kind = field.tag().section(QChar(0x00B7), 0, 0).trimmed().toUpper();
+  // A K-1 box-number cell shows its box whatever is typed.
+  if (kind == u"K1") return field.text();
   QString text = QLatin1String(kPlain);
   for (const Sample& s : kSamples)
     if (kind == QLatin1String(s.kind)) text = QString::fromUtf8(s.text);

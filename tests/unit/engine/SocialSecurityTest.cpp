@@ -129,7 +129,9 @@ class Settings : public qvtest::EngineTest {
       ASSERT_EQ(errors.size(), 1u) << c.typed;
       EXPECT_EQ(errors[0].procedure, procedure);
       EXPECT_EQ(errors[0].number, c.error) << c.box << " " << c.typed;
-      if (c.message) EXPECT_EQ(errors[0].description, c.message) << c.typed;
+      if (c.message) {
+        EXPECT_EQ(errors[0].description, c.message) << c.typed;
+      }
       EXPECT_EQ(screen.activeControl(), &box) << "the focus goes back to the box";
     }
   }
