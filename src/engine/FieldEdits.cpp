@@ -214,6 +214,9 @@ const KindEdit kEdits[] = {
 
 bool editByKind(Control& field) {
   const QString kind = uCase(field.tag());
+  // A K-1 box number is printed as the paper form prints it ("4a"); the user
+  // cannot change it, so there is nothing to edit.
+  if (kind == u"K1") return true;
   for (const KindEdit& k : kEdits)
     if (kind == QLatin1String(k.word)) return k.edit(field);
   return editUpperCase(field);

@@ -14,8 +14,6 @@ namespace qv {
 
 namespace {
 
-enum Defaults { Text2Texts, Text3Tags, Text4Texts, Text5Tags };
-
 bool isCodeCell(const Control& cell) {
   return cell.tag().left(6).compare(QLatin1String("K1HELP"), Qt::CaseInsensitive) == 0;
 }

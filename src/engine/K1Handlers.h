@@ -8,6 +8,9 @@ namespace qv {
 class Control;
 class Screen;
 
+// The four lists of the K-1 grid defaults, in their order.
+enum K1Defaults { Text2Texts, Text3Tags, Text4Texts, Text5Tags };
+
 // The design texts of the code cells and the design kinds of the amount cells,
 // for the code list and for Clear.
 void K1_SaveInfo(Screen& screen);

@@ -1,5 +1,7 @@
 #include "engine/Positioning.h"
 
+#include <QScopeGuard>
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -7,6 +9,7 @@
 #include "controls/Screen.h"
 #include "engine/FormInit.h"
 #include "engine/FormScreen.h"
+#include "engine/K1Paper.h"
 #include "engine/SocialSecurity.h"
 #include "engine/TaxYear.h"
 #include "frame/ErrorTrap.h"
@@ -200,8 +203,25 @@ void Form_Print(Screen& screen) {
     QString printer = currentPrinterName();
     if (printer.isEmpty()) printer = host().printers().value(0);
     QString why;
-    if (printer.isEmpty()) why = QStringLiteral("No printer is installed.");
-    else if (host().printScreen(screen, printer, &why)) return;
+    if (printer.isEmpty()) {
+      why = QStringLiteral("No printer is installed.");
+    } else {
+      // A K-1 prints its page in front as the sheet of paper, the way its
+      // picture shows it; the screen is put back however the printing went.
+      const int height = screen.height(), width = screen.width();
+      Control* status = screen.find(QStringLiteral("labelMisc"));
+      const bool statusShown = status && status->visible();
+      const auto k1 = layK1PageAsPaper(screen);
+      if (k1 && status) status->setVisible(false);
+      const auto putBack = qScopeGuard([&] {
+        if (!k1) return;
+        restoreK1Page(screen, *k1);
+        screen.setHeight(height);
+        screen.setWidth(width);
+        if (status) status->setVisible(statusShown);
+      });
+      if (host().printScreen(screen, printer, &why)) return;
+    }
     Show_MBX(QStringLiteral("M3_Quorvane:Form_Print"), 800,
              QStringLiteral("The form was not printed.\r\n") + why, QStringLiteral("OK"), false, {}, {}, {}, 1);
   });

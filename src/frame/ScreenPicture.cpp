@@ -4,6 +4,7 @@
 #include "controls/Screen.h"
 #include "engine/FieldKinds.h"
 #include "engine/FormReset.h"
+#include "engine/K1Paper.h"
 #include "files/ScreenClip.h"
 #include "frame/ErrorTrap.h"
 #include "frame/MainWindow.h"
@@ -15,15 +16,6 @@
 namespace qv {
 
 namespace {
-
-bool isK1(const QString& code) { return code == u"K11041" || code == u"K11065" || code == u"K11120S"; }
-
-// The two halves of the page in front of a K-1 screen.
-std::pair<Control*, Control*> pageHalves(Screen& s) {
-  const bool first = s.ctl(QStringLiteral("SSTab1")).currentTab() == 0;
-  return {&s.ctl(first ? QStringLiteral("Pic1L") : QStringLiteral("Pic2L")),
-          &s.ctl(first ? QStringLiteral("Pic1R") : QStringLiteral("Pic2R"))};
-}
 
 bool noCardShown(const Screen& cards) {
   for (const Control* card : cards.array(QStringLiteral("Frame1")))
@@ -44,25 +36,14 @@ void F0_MDI::MDI_Clip() {
     Screen& screen = *active;
     const QString code = uCase(screen.name().section(u'_', 1));
     const int height = screen.height(), width = screen.width();
-    int tabHeight = 0, tabWidth = 0;
+    std::optional<K1ScreenLayout> k1;
 
     if (code == u"SSA1099") {
       screen.setHeight(8500);
     } else if (code == u"RRB1099") {
       screen.setHeight(9560);
-    } else if (isK1(code)) {
-      Control& tabs = screen.ctl(QStringLiteral("SSTab1"));
-      tabHeight = tabs.height();
-      tabWidth = tabs.width();
-      tabs.setBackColor(colors::White);
-      tabs.setTabHeight(1);
-      auto [left, right] = pageHalves(screen);
-      left->setTop(0);
-      right->setTop(0);
-      screen.setHeight(left->height());
-      screen.setWidth(left->width() + right->width());
-      left->setBackColor(colors::White);
-      right->setBackColor(colors::White);
+    } else {
+      k1 = layK1PageAsPaper(screen);
     }
     if (Control* status = screen.find(QStringLiteral("labelMisc"))) status->setVisible(false);
 
@@ -84,14 +65,8 @@ void F0_MDI::MDI_Clip() {
 
     if (code == u"CONFIGURE") {
       screen.ctl(QStringLiteral("cbxPrinters")).SetFocus();
-    } else if (isK1(code)) {
-      Control& tabs = screen.ctl(QStringLiteral("SSTab1"));
-      tabs.setHeight(tabHeight);
-      tabs.setWidth(tabWidth);
-      tabs.setTabHeight(295);
-      auto [left, right] = pageHalves(screen);
-      left->setTop(360);
-      right->setTop(360);
+    } else if (k1) {
+      restoreK1Page(screen, *k1);
     } else if (code == u"SS_ITIN") {
       Show_All_Cards(*s.CurrentForm);
       if (noCard)
@@ -110,8 +85,10 @@ void F0_MDI::MDI_Clip() {
       Control& first = screen.ctl(QStringLiteral("Text1"), 0);
       Control_Setup(first, false);
       first.SetFocus();
-      if (Control* status = screen.find(QStringLiteral("labelMisc"))) status->setVisible(true);
     }
+    // Every screen gets its status line back: it is where field edits say
+    // what is wrong, so a hidden one would leave a refused field unexplained.
+    if (Control* status = screen.find(QStringLiteral("labelMisc"))) status->setVisible(true);
   } catch (const ProgramError& e) {
     trapReport(logName, e);
   }

@@ -13,5 +13,7 @@ void fix(const QDateTime& when);
 // does nothing once pauses are switched off.
 void pause(int ms);
 void setPausesEnabled(bool on);
+// The milliseconds of pause asked for so far, kept or skipped (tests).
+long long pausedTotal();
 
 }  // namespace qv::clock

@@ -129,8 +129,16 @@ void K1Screen::onLoad() {
 }
 
 void K1Screen::recordRestored() {
+  const ProgramState& s = state();
   for (const auto& [code, amount] : {std::pair{"Text2", "Text3"}, std::pair{"Text4", "Text5"}}) {
+    const QStringList& design = s.K1GridDefaults[code == std::string_view("Text2") ? Text2Texts : Text4Texts];
     for (Control* cell : array(QLatin1String(code))) {
+      // Box numbers are the form's own: files that saved them upper-cased
+      // ("4A") show them as the paper does again.
+      if (cell->tag() == u"K1") {
+        if (cell->index() < design.size()) cell->setText(design[cell->index()]);
+        continue;
+      }
       if (cell->tag().left(6).compare(QLatin1String("K1HELP"), Qt::CaseInsensitive) != 0) continue;
       if (k1CodeOverride(cell->tag().mid(7), cell->text()) != u"X") continue;
       if (Control* partner = find(QLatin1String(amount), cell->index())) partner->setTag(QString());

@@ -181,6 +181,7 @@ void Runner::cmdStart(const QStringList& a) {
     input_ = widgetInput(*window_);
   }
   startProgram({a[0], programCopy_->path(), args, instance_.get()});
+  checkedPause_ = clock::pausedTotal();  // "expect pause" looks from here on
   if (widgetHost_ && mainWindow().loaded() && !mainWindow().caption().isEmpty() && !host_.quitCalled())
     widgetHost_->showScreen(mainWindow());
 }
@@ -384,7 +385,7 @@ void Runner::cmdExpect(const QStringList& a) {
       {"running", &Runner::expectRunning}, {"opened", &Runner::expectOpened},
       {"picture", &Runner::expectPicture}, {"printed", &Runner::expectPrinted},
       {"document-folder", &Runner::expectDocumentFolder},
-      {"dialog", &Runner::expectDialog},
+      {"dialog", &Runner::expectDialog},  {"pause", &Runner::expectPause},
   };
   if (auto it = kinds.find(a[0].toLower()); it != kinds.end()) (this->*(it->second))(a.mid(1));
   else expectControl(a);
@@ -486,6 +487,16 @@ void Runner::expectNoMbx(const QStringList&) {
   }
 }
 
+// "expect pause 1000": the program paused that long since the last look or
+// since start-up ended (the runner skips the waiting itself).
+void Runner::expectPause(const QStringList& a) {
+  need(a, 1, "expect pause <milliseconds>");
+  const long long total = clock::pausedTotal();
+  const long long since = total - checkedPause_;
+  checkedPause_ = total;
+  if (QString::number(since) != a[0]) fail(QStringLiteral("the program paused %1 ms").arg(since));
+}
+
 void Runner::expectFile(const QStringList& a) {
   need(a, 2, "expect file \"C:\\path\" exists|missing | contains \"text\" | line \"text\" | equals \"text\"");
   const QString what = a[1].toLower();
@@ -563,7 +574,7 @@ void Runner::expectOpened(const QStringList& a) {
 }
 
 void Runner::expectPicture(const QStringList& a) {
-  need(a, 1, "expect picture <screen> [ending-at <control>] [reaching <control>] [with <control>] [without <control>] ... | none");
+  need(a, 1, "expect picture <screen> [ending-at <control>] [reaching <control>] [size WxH] [with <control>] [without <control>] ... | none");
   const auto& pics = host_.pictures();
   if (a[0] == u"none") {
     if (!pics.empty()) fail(QStringLiteral("a picture of %1 was copied").arg(pics.back().screen));
@@ -587,16 +598,25 @@ void Runner::expectPicture(const QStringList& a) {
       if (p.widthTwips != end.left() + end.width())
         fail(QStringLiteral("the picture was %1 twips wide, %2 reaches %3").arg(p.widthTwips).arg(a.value(across + 1)).arg(end.left() + end.width()));
     }
-    // "with <control>", "without <control>": whether it showed in the picture.
-    for (int i = 1; i + 1 < a.size(); ++i) {
-      if (a[i] != u"with" && a[i] != u"without") continue;
-      const QString name = target(a[i + 1]).displayName();
-      if (p.shown.contains(name) != (a[i] == u"with"))
-        fail(QStringLiteral("%1 %2 in the picture").arg(name, a[i] == u"with" ? "did not show" : "showed"));
-    }
+    checkSheet(a, QStringLiteral("picture"), p.widthTwips, p.heightTwips, p.shown);
     return;
   }
   fail(QStringLiteral("no picture of %1 was copied").arg(a[0]));
+}
+
+// "size WxH" in twips; "with <control>", "without <control>": whether it
+// showed on the picture or the page.
+void Runner::checkSheet(const QStringList& a, const QString& what, int width, int height, const QStringList& shown) {
+  if (const int size = a.indexOf(QStringLiteral("size")); size > 0) {
+    const QString seen = QStringLiteral("%1x%2").arg(width).arg(height);
+    if (seen != a.value(size + 1)) fail(QStringLiteral("the %1 was %2 twips").arg(what, seen));
+  }
+  for (int i = 1; i + 1 < a.size(); ++i) {
+    if (a[i] != u"with" && a[i] != u"without") continue;
+    const QString name = target(a[i + 1]).displayName();
+    if (shown.contains(name) != (a[i] == u"with"))
+      fail(QStringLiteral("%1 %2 on the %3").arg(name, a[i] == u"with" ? "did not show" : "showed", what));
+  }
 }
 
 void Runner::expectPrinted(const QStringList& a) {
@@ -607,7 +627,7 @@ void Runner::expectPrinted(const QStringList& a) {
       fail(QStringLiteral("%1 was printed on %2").arg(jobs[checkedPrintJobs_].screen, quoted(jobs[checkedPrintJobs_].printer)));
     return;
   }
-  need(a, 3, "expect printed <screen> on \"printer\" [white] [ending-at <control>]");
+  need(a, 3, "expect printed <screen> on \"printer\" [white] [ending-at <control>] [size WxH] [with|without <control>] ...");
   if (checkedPrintJobs_ >= jobs.size()) fail(QStringLiteral("nothing was printed"));
   const PrintJob& job = jobs[checkedPrintJobs_++];
   if (job.screen.compare(a[0], Qt::CaseInsensitive) != 0 || job.printer != a[2])
@@ -620,6 +640,7 @@ void Runner::expectPrinted(const QStringList& a) {
     if (job.heightTwips != end.top() + end.height())
       fail(QStringLiteral("the page was %1 twips high, %2 ends at %3").arg(job.heightTwips).arg(a.value(at + 1)).arg(end.top() + end.height()));
   }
+  checkSheet(a, QStringLiteral("page"), job.widthTwips, job.heightTwips, job.shown);
 }
 
 void Runner::expectDialog(const QStringList& a) {
@@ -702,6 +723,7 @@ QString Runner::controlProperty(Control& c, const QString& prop) const {
   }
   if (p == u"maxlength") return QString::number(c.maxLength());
   if (p == u"currenttab") return QString::number(c.currentTab());
+  if (p == u"tabheight") return QString::number(c.tabHeight());
   if (p == u"tabstop") return boolText(c.tabStop());
   if (p == u"picture") {
     // Pictures of the program folder, a temporary copy, show as "<program>/NAME".

@@ -72,6 +72,8 @@ class Runner {
   void expectScreen(const QStringList& a);
   void expectMbx(const QStringList& a);
   void expectNoMbx(const QStringList& a);
+  void expectPause(const QStringList& a);
+  void checkSheet(const QStringList& a, const QString& what, int width, int height, const QStringList& shown);
   void expectFile(const QStringList& a);
   void expectFolder(const QStringList& a);
   void expectIni(const QStringList& a);
@@ -107,6 +109,7 @@ class Runner {
   std::unique_ptr<UserInput> input_;
   bool started_ = false;
   size_t checkedModals_ = 0;
+  long long checkedPause_ = 0;
   size_t checkedPrintJobs_ = 0;
   size_t checkedDialogs_ = 0;
 };

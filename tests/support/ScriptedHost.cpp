@@ -126,9 +126,12 @@ bool ScriptedHost::printScreen(Screen& screen, const QString& printer, QString* 
     return false;
   }
   bool white = true;
-  for (const Control* c : screen.controls())
+  QStringList shown;
+  for (const Control* c : screen.controls()) {
     if (c->type() == ControlType::TextBox && c->backColor() != colors::White) white = false;
-  printJobs_.push_back({screen.name(), printer, white, screen.height()});
+    if (c->effectivelyVisible()) shown << c->displayName();
+  }
+  printJobs_.push_back({screen.name(), printer, white, screen.height(), screen.width(), shown});
   return true;
 }
 

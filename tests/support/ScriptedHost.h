@@ -29,6 +29,8 @@ struct PrintJob {
   QString printer;
   bool whiteFields = false;  // every text box was white when it printed
   int heightTwips = 0;       // the window's height as it printed
+  int widthTwips = 0;
+  QStringList shown;         // the controls that showed, as in a picture
 };
 
 struct Picture {
