@@ -2,59 +2,24 @@
 // fields Load TP, Clear and the form files address by index, with their
 // sample texts; the printed furniture inside the check's border (Shape5),
 // which the picture and the printed page are cut at; the status line below.
-#include <gtest/gtest.h>
-
-#include <QFile>
-#include <QRect>
-#include <QTemporaryDir>
 #include <map>
 #include <set>
 #include <vector>
 
-#include "controls/Layout.h"
-#include "controls/Screen.h"
-#include "engine/FormInit.h"
-#include "frame/ProgramState.h"
-#include "platform/Profile.h"
+#include "LayoutChecks.h"
 
 namespace {
 
 using qv::Control;
 using qv::ControlType;
+using qvtest::placeOf;
+using qvtest::where;
 
 const QString kScreen = QStringLiteral("F4_CHK");
 
-QRect placeOf(const Control& c) {
-  if (c.type() == ControlType::Line)
-    return QRect(QPoint(std::min(c.x1(), c.x2()), std::min(c.y1(), c.y2())),
-                 QPoint(std::max(c.x1(), c.x2()), std::max(c.y1(), c.y2())));
-  QRect r(c.left(), c.top(), c.width(), c.height());
-  for (const Control* box = c.container(); box; box = box->container()) r.translate(box->left(), box->top());
-  return r;
-}
-
-std::string where(const Control& c) {
-  const QRect r = placeOf(c);
-  return QStringLiteral("%1 at %2,%3 %4x%5")
-      .arg(c.displayName())
-      .arg(r.left())
-      .arg(r.top())
-      .arg(r.width())
-      .arg(r.height())
-      .toStdString();
-}
-
-class LayoutBlankCheck : public ::testing::Test {
+class LayoutBlankCheck : public qvtest::LayoutTest {
  protected:
-  void SetUp() override {
-    QString error;
-    ASSERT_TRUE(qv::layout::load(screen_, kScreen, &error)) << error.toStdString();
-  }
-  void TearDown() override { qv::resetState(); }
-
-  Control& text1(int index) { return screen_.ctl(QStringLiteral("Text1"), index); }
-
-  qv::Screen screen_{kScreen};
+  LayoutBlankCheck() : LayoutTest(kScreen) {}
 };
 
 TEST_F(LayoutBlankCheck, HasTheChecksFourFieldsWithTheirSampleTexts) {
@@ -65,7 +30,7 @@ TEST_F(LayoutBlankCheck, HasTheChecksFourFieldsWithTheirSampleTexts) {
   for (const Control* f : screen_.array(QStringLiteral("Text1"))) kinds[f->index()] = f->tag();
   EXPECT_EQ(kinds, (std::map<int, QString>{{0, "TPNAME"}, {1, ""}, {2, ""}, {3, "TPNAME"}}));
   for (const Control* c : screen_.controls())
-    if (c->type() == ControlType::TextBox) EXPECT_EQ(c->name(), QStringLiteral("Text1")) << where(*c);
+    if (c->type() == ControlType::TextBox) EXPECT_EQ(c->name(), QStringLiteral("Text1")) << where(*c).toStdString();
 
   EXPECT_EQ(text1(0).text(), QStringLiteral("Name\r\nAddress\r\n"));
   EXPECT_EQ(text1(3).text(), QStringLiteral("Your Bank\r\nAddress\r\nCity, State ZIP\r\n"));
@@ -97,17 +62,12 @@ TEST_F(LayoutBlankCheck, TheBorderHoldsTheCheckAndTheStatusLineLiesBelowIt) {
   EXPECT_TRUE(screenArea.contains(check));
   const Control& status = screen_.ctl(QStringLiteral("labelMisc"));
   EXPECT_GT(placeOf(status).top(), check.bottom());
-  EXPECT_TRUE(screenArea.contains(placeOf(status))) << where(status);
+  EXPECT_TRUE(screenArea.contains(placeOf(status))) << where(status).toStdString();
   for (const Control* c : screen_.controls()) {
     if (c == &border || c == &status) continue;
-    EXPECT_TRUE(check.contains(placeOf(*c))) << where(*c) << " outside the check";
+    EXPECT_TRUE(check.contains(placeOf(*c))) << where(*c).toStdString() << " outside the check";
   }
-  std::vector<const Control*> boxes;
-  for (const Control* c : screen_.controls())
-    if (c->type() == ControlType::TextBox) boxes.push_back(c);
-  for (const Control* f : boxes)
-    for (const Control* g : boxes)
-      if (f != g) EXPECT_FALSE(placeOf(*f).intersects(placeOf(*g))) << where(*f) << " overlaps " << where(*g);
+  qvtest::expectTextBoxesApart(screen_);
 }
 
 TEST_F(LayoutBlankCheck, PrintedFurnitureAndTheBottomLine) {
@@ -143,14 +103,7 @@ TEST_F(LayoutBlankCheck, PrintedFurnitureAndTheBottomLine) {
 }
 
 TEST_F(LayoutBlankCheck, FormsInfEntryNamesTheHolder) {
-  QTemporaryDir dir;
-  const QString file = dir.filePath(QStringLiteral("Forms.inf"));
-  ASSERT_TRUE(QFile::copy(QStringLiteral(":/inf/Forms.inf"), file));
-  QString buffer;
-  qv::GetPrivateProfileSectionA(qv::formsInfSection(kScreen), buffer, 2048, file);
-  std::map<QString, QString> entry;
-  for (const QString& line : buffer.split(QChar(0), Qt::SkipEmptyParts))
-    entry[line.section(u'=', 0, 0).trimmed()] = line.section(u'=', 1);
+  std::map<QString, QString> entry = qvtest::formsInfEntry(kScreen);
   ASSERT_FALSE(entry.empty()) << "no [" << qv::formsInfSection(kScreen).toStdString() << "] section";
 
   EXPECT_EQ(entry["FormName"], kScreen);

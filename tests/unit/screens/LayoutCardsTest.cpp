@@ -3,19 +3,10 @@
 // picture, its number Text1(2k) and its holder's name Text1(2k+1), which the
 // card rules, Load TP, the form files and the picture crop address by index;
 // the keyboard goes card by card.
-#include <gtest/gtest.h>
-
-#include <QFile>
-#include <QRect>
-#include <QTemporaryDir>
 #include <map>
 
-#include "controls/Layout.h"
-#include "controls/Screen.h"
-#include "engine/FormInit.h"
+#include "LayoutChecks.h"
 #include "frame/MainWindow.h"
-#include "frame/ProgramState.h"
-#include "platform/Profile.h"
 
 namespace {
 
@@ -24,22 +15,12 @@ using qv::ControlType;
 
 const QString kScreen = QStringLiteral("F2_SS_ITIN");
 
-QRect placeOf(const Control& c) {
-  QRect r(c.left(), c.top(), c.width(), c.height());
-  for (const Control* box = c.container(); box; box = box->container()) r.translate(box->left(), box->top());
-  return r;
-}
+using qvtest::placeOf;
 
-class LayoutCards : public ::testing::Test {
+class LayoutCards : public qvtest::LayoutTest {
  protected:
-  void SetUp() override {
-    QString error;
-    ASSERT_TRUE(qv::layout::load(screen_, kScreen, &error)) << error.toStdString();
-  }
-  void TearDown() override { qv::resetState(); }
+  LayoutCards() : LayoutTest(kScreen) {}
   const Control& member(const char* name, int index) const { return screen_.ctl(QLatin1String(name), index); }
-
-  qv::Screen screen_{kScreen};
 };
 
 TEST_F(LayoutCards, NineCardsRowByRowEachWithItsPictureNumberAndName) {
@@ -107,18 +88,10 @@ TEST_F(LayoutCards, FitsTheMainWindowsScreenArea) {
 }
 
 TEST_F(LayoutCards, FormsInfEntryGivesTheRecordPrefixAndTheFirstField) {
-  QTemporaryDir dir;
-  const QString file = dir.filePath(QStringLiteral("Forms.inf"));
-  ASSERT_TRUE(QFile::copy(QStringLiteral(":/inf/Forms.inf"), file));
-  auto value = [&](const char* key) {
-    QString buffer;
-    const int length = qv::GetPrivateProfileStringA(qv::formsInfSection(kScreen), QLatin1String(key), {}, buffer,
-                                                    1024, file);
-    return buffer.left(length);
-  };
-  EXPECT_EQ(value("FormName"), kScreen);
-  EXPECT_EQ(value("RecordPrefix"), QStringLiteral("SS_ITIN"));
-  EXPECT_EQ(value("FocusOnStartup"), QStringLiteral("0"));
+  std::map<QString, QString> entry = qvtest::formsInfEntry(kScreen);
+  EXPECT_EQ(entry["FormName"], kScreen);
+  EXPECT_EQ(entry["RecordPrefix"], QStringLiteral("SS_ITIN"));
+  EXPECT_EQ(entry["FocusOnStartup"], QStringLiteral("0"));
 }
 
 }  // namespace
