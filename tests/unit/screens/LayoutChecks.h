@@ -81,6 +81,18 @@ inline void expectTextBoxesApart(const qv::Screen& screen) {
   }
 }
 
+// The controls Tab walks through, in order ("Text1(3)"); no two controls may
+// share a tab index.
+inline std::vector<QString> tabWalk(const qv::Screen& screen) {
+  std::map<int, const qv::Control*> byTabIndex;
+  for (const qv::Control* c : screen.controls())
+    EXPECT_TRUE(byTabIndex.emplace(c->tabIndex(), c).second) << "tab index " << c->tabIndex() << " twice";
+  std::vector<QString> walked;
+  for (const auto& [tabIndex, c] : byTabIndex)
+    if (c->canHaveFocus() && c->tabStop() && c->visible()) walked.push_back(c->displayName());
+  return walked;
+}
+
 // Key -> value of the screen's section in the shipped Forms.inf; empty when it has none.
 inline std::map<QString, QString> formsInfEntry(const QString& screenName) {
   QTemporaryDir dir;

@@ -62,13 +62,7 @@ TEST_F(LayoutLicence, EachCardHoldsItsFieldsAndPhotograph) {
 }
 
 TEST_F(LayoutLicence, TabGoesThroughTheNamesAndBirthDatesOnly) {
-  std::map<int, const Control*> byTabIndex;
-  for (const Control* c : screen_.controls())
-    EXPECT_TRUE(byTabIndex.emplace(c->tabIndex(), c).second) << "tab index " << c->tabIndex() << " twice";
-  std::vector<QString> walked;
-  for (const auto& [tabIndex, c] : byTabIndex)
-    if (c->canHaveFocus() && c->tabStop() && c->visible()) walked.push_back(c->displayName());
-  EXPECT_EQ(walked, (std::vector<QString>{"Text1(0)", "Text1(1)", "Text1(4)", "Text1(5)"}));
+  EXPECT_EQ(qvtest::tabWalk(screen_), (std::vector<QString>{"Text1(0)", "Text1(1)", "Text1(4)", "Text1(5)"}));
 }
 
 TEST_F(LayoutLicence, StockPhotosAndNotesAreInTheFrame) {
