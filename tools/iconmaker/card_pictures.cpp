@@ -11,15 +11,22 @@
 
 namespace {
 
-// Cards are drawn on their real size in 96-dpi pixels and scaled to the file.
-constexpr qreal cardWidth = 324.0;
-constexpr qreal cardHeight = 204.0;
+// Bands are drawn on the size of the card screen's picture box in 96-dpi
+// pixels and scaled to the file.
+constexpr qreal bandWidth = 282.0;
+constexpr qreal bandHeight = 53.0;
 constexpr qreal pi = 3.14159265358979323846;
+
+// The card's own paper below the band (the card screen's back colour of its
+// cards): both bands fade into it at their foot, so that the band and the
+// rest of the card read as one sheet.
+const QColor cardPaper(228, 238, 248);
+constexpr qreal fadeHeight = 12.0;
 
 // The colours of one kind of card.
 struct CardColours {
     QColor paper;      // the background
-    QColor paperEdge;  // the background towards the card's edges
+    QColor paperEdge;  // the background towards the band's ends
     QColor pattern;    // the fine safety pattern
     QColor rosette;    // the rings behind the emblem
     QColor ink;        // lettering, rules and the emblem
@@ -36,34 +43,28 @@ const CardColours taxpayerNotice = {
     QColor(70, 125, 85, 100), QColor(24, 88, 56), QColor(250, 247, 236),
 };
 
-QRectF band(const QRectF& fraction)
+QImage newBand()
 {
-    return {fraction.x() * cardWidth, fraction.y() * cardHeight, fraction.width() * cardWidth,
-            fraction.height() * cardHeight};
-}
-
-QImage newCard()
-{
-    QImage image(cardPixelWidth, cardPixelHeight, QImage::Format_RGB32);
+    QImage image(bandPixelWidth, bandPixelHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     return image;
 }
 
-void scaleToCard(QPainter& p)
+void scaleToBand(QPainter& p)
 {
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(cardPixelWidth / cardWidth, cardPixelHeight / cardHeight);
+    p.scale(bandPixelWidth / bandWidth, bandPixelHeight / bandHeight);
 }
 
 // The paper: a soft wash lighter in the middle, crossed by two families of
 // fine waves that weave a mesh, as bank-note paper is.
 void drawPaper(QPainter& p, const CardColours& colours)
 {
-    QRadialGradient wash(QPointF(cardWidth / 2, cardHeight * 0.45), cardWidth * 0.62);
+    QRadialGradient wash(QPointF(bandWidth / 2, bandHeight / 2), bandWidth * 0.55);
     wash.setColorAt(0, colours.paper);
     wash.setColorAt(0.7, colours.paper);
     wash.setColorAt(1, colours.paperEdge);
-    p.fillRect(QRectF(0, 0, cardWidth, cardHeight), wash);
+    p.fillRect(QRectF(0, 0, bandWidth, bandHeight), wash);
 
     const qreal spacing = 3.4;
     const qreal amplitude = 2.6;
@@ -73,9 +74,9 @@ void drawPaper(QPainter& p, const CardColours& colours)
     p.setBrush(Qt::NoBrush);
     for (int direction : {1, -1}) {
         int k = 0;
-        for (qreal y0 = -2 * amplitude; y0 < cardHeight + 2 * amplitude; y0 += spacing, ++k) {
+        for (qreal y0 = -2 * amplitude; y0 < bandHeight + 2 * amplitude; y0 += spacing, ++k) {
             QPainterPath wave;
-            for (qreal x = 0; x <= cardWidth + 0.01; x += 0.75) {
+            for (qreal x = 0; x <= bandWidth + 0.01; x += 0.75) {
                 const qreal phase = direction * 2 * pi * x / wavelength + k * 0.55;
                 const QPointF point(x, y0 + amplitude * std::sin(phase));
                 if (x == 0)
@@ -113,16 +114,32 @@ void drawRosette(QPainter& p, QPointF centre, qreal inner, qreal outer, const QC
     p.restore();
 }
 
-// The card's printed frame: a rule near the edge and a finer one inside it.
-void drawFrame(QPainter& p, const QColor& ink)
+// The top of the card's printed frame, a rule near the edge and a finer one
+// inside it; the band stands 1.5 pixels inside the card, so the rules are 4.5
+// and 7.5 pixels in from its edge. Their sides run on out of the band.
+void drawFrameTop(QPainter& p, const QColor& ink)
 {
     p.save();
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(ink, 1.3));
-    p.drawRoundedRect(QRectF(4.5, 4.5, cardWidth - 9, cardHeight - 9), 6, 6);
+    p.drawRoundedRect(QRectF(3, 3, bandWidth - 6, 2 * bandHeight), 6, 6);
     p.setPen(QPen(ink, 0.4));
-    p.drawRoundedRect(QRectF(7.5, 7.5, cardWidth - 15, cardHeight - 15), 4, 4);
+    p.drawRoundedRect(QRectF(6, 6, bandWidth - 12, 2 * bandHeight), 4, 4);
     p.restore();
+}
+
+// The band's foot turns into the card's paper, pattern and frame with it.
+void fadeIntoCard(QPainter& p)
+{
+    const QRectF foot(0, bandHeight - fadeHeight, bandWidth, fadeHeight);
+    QLinearGradient fade(foot.topLeft(), foot.bottomLeft());
+    QColor clear = cardPaper;
+    clear.setAlpha(0);
+    fade.setColorAt(0, clear);
+    fade.setColorAt(1, cardPaper);
+    p.fillRect(foot, fade);
+    // The last row is the paper itself: stretching the band samples its edge.
+    p.fillRect(QRectF(0, bandHeight - 0.5, bandWidth, 0.5), cardPaper);
 }
 
 void fillPath(QPainter& p, const QPainterPath& path, const QColor& colour)
@@ -195,10 +212,15 @@ void drawLaurel(QPainter& p, QPointF centre, qreal radius, const QColor& colour)
 }
 
 // The Social Security card's emblem: not any real seal, a ring of lettering
-// and beads around a star in a laurel wreath.
-void drawSocialSecurityEmblem(QPainter& p, QPointF centre, const CardColours& colours)
+// and beads around a star in a laurel wreath, on a circle of `radius`.
+void drawSocialSecurityEmblem(QPainter& p, QPointF at, qreal radius, const CardColours& colours)
 {
+    // Drawn on a 27-pixel radius around the origin.
     const qreal outer = 27.0;
+    const QPointF centre(0, 0);
+    p.save();
+    p.translate(at);
+    p.scale(radius / outer, radius / outer);
     p.save();
     p.setPen(QPen(colours.ink, 1.2));
     p.setBrush(colours.accent);
@@ -215,6 +237,7 @@ void drawSocialSecurityEmblem(QPainter& p, QPointF centre, const CardColours& co
     drawBeads(p, centre, 16.2, 36, 0.45, colours.ink);
     drawLaurel(p, centre, 11.6, colours.ink);
     fillPath(p, star(centre + QPointF(0, -0.8), 7.4, 2.9), colours.ink);
+    p.restore();
 }
 
 // The ITIN notice's emblem: a ring of beads around a columned building.
@@ -256,91 +279,68 @@ void drawCentred(QPainter& p, const QString& text, qreal centreX, qreal baseline
              colour);
 }
 
-void drawEstablishedLine(QPainter& p, const QColor& ink)
-{
-    const qreal between = (band(cardNumberBand).bottom() + band(cardNameBand).top()) / 2;
-    drawCentred(p, QStringLiteral("THIS NUMBER HAS BEEN ESTABLISHED FOR"), cardWidth / 2, between + 2.6, 7.4,
-                sansFamily, true, ink, cardWidth - 60, 0.35);
-}
-
-QImage drawSocialSecurityCard()
+// The Social Security band: "SOCIAL" and "SECURITY" on either side of the
+// emblem, over the top of the card's frame.
+QImage drawSocialSecurityBand()
 {
     const CardColours& c = socialSecurity;
-    QImage image = newCard();
+    QImage image = newBand();
     QPainter p(&image);
-    scaleToCard(p);
+    scaleToBand(p);
     drawPaper(p, c);
-    const QPointF emblem(cardWidth / 2, 35.5);
-    drawRosette(p, emblem, 30, 46, c.rosette);
-    drawFrame(p, c.ink);
+    const QPointF emblem(bandWidth / 2, 27);
+    const qreal radius = 20;
+    drawRosette(p, emblem, radius + 1, radius + 10, c.rosette);
+    drawFrameTop(p, c.ink);
+    fadeIntoCard(p);
 
-    // "SOCIAL" and "SECURITY" on either side of the emblem, in one size,
-    // with a pale shadow as raised printing has.
-    const qreal baseline = 44.5;
-    const qreal size = 20.5;
-    const qreal leftCentre = (14 + emblem.x() - 32) / 2;
-    const qreal rightCentre = (emblem.x() + 32 + cardWidth - 14) / 2;
-    const qreal room = emblem.x() - 32 - 14;
-    for (const auto& [word, x] : {std::pair{QStringLiteral("SOCIAL"), leftCentre},
-                                  std::pair{QStringLiteral("SECURITY"), rightCentre}}) {
-        drawCentred(p, word, x + 0.7, baseline + 0.7, size, serifFamily, true, QColor(255, 255, 255, 200), room);
+    // The two words in one size, with a pale shadow as raised printing has.
+    const qreal baseline = 34.5;
+    const qreal size = 19;
+    const qreal margin = 10;
+    const qreal gap = radius + 4;
+    const qreal room = emblem.x() - gap - margin;
+    for (const auto& [word, x] : {std::pair{QStringLiteral("SOCIAL"), margin + room / 2},
+                                  std::pair{QStringLiteral("SECURITY"), bandWidth - margin - room / 2}}) {
+        drawCentred(p, word, x + 0.6, baseline + 0.6, size, serifFamily, true, QColor(255, 255, 255, 200), room);
         drawCentred(p, word, x, baseline, size, serifFamily, true, c.ink, room);
     }
-    drawSocialSecurityEmblem(p, emblem, c);
-
-    drawEstablishedLine(p, c.ink);
-
-    // The signature line with its caption below it.
-    const qreal lineY = 0.845 * cardHeight;
-    p.setPen(QPen(c.ink, 0.7));
-    p.drawLine(QPointF(48, lineY), QPointF(cardWidth - 48, lineY));
-    fillPath(p, lettering(QStringLiteral("SIGNATURE"), sansFamily, true, 5.2, 0.4, QPointF(48, lineY + 7.2),
-                          Qt::AlignLeft, 100),
-             c.ink);
+    drawSocialSecurityEmblem(p, emblem, radius, c);
     p.end();
     return image;
 }
 
-QImage drawTaxpayerNotice()
+// The ITIN band: the heading on a dark ribbon between two emblems.
+QImage drawTaxpayerBand()
 {
     const CardColours& c = taxpayerNotice;
-    QImage image = newCard();
+    QImage image = newBand();
     QPainter p(&image);
-    scaleToCard(p);
+    scaleToBand(p);
     drawPaper(p, c);
+    const qreal middle = 24;
+    const qreal outer = 16;
+    const qreal inset = 27;
+    const QPointF emblems[] = {{inset, middle}, {bandWidth - inset, middle}};
+    for (const QPointF& emblem : emblems)
+        drawRosette(p, emblem, outer + 1, outer + 7, c.rosette);
+    drawFrameTop(p, c.ink);
+    fadeIntoCard(p);
 
-    // The heading on a dark band across the top, inside the frame.
-    const QRectF heading(9, 9, cardWidth - 18, 19);
-    QLinearGradient shade(heading.topLeft(), heading.bottomLeft());
+    const qreal side = inset + outer + 5;
+    const QRectF ribbon(side, middle - 14, bandWidth - 2 * side, 28);
+    QLinearGradient shade(ribbon.topLeft(), ribbon.bottomLeft());
     shade.setColorAt(0, c.ink.lighter(125));
     shade.setColorAt(1, c.ink);
-    QPainterPath headingShape;
-    headingShape.addRoundedRect(heading, 3, 3);
-    p.fillPath(headingShape, shade);
-    drawCentred(p, QStringLiteral("INDIVIDUAL TAXPAYER IDENTIFICATION NUMBER"), cardWidth / 2, heading.bottom() - 5.6,
-                9.6, sansFamily, true, Qt::white, heading.width() - 12, 0.3);
-
-    // Under it: the emblem, the large "ITIN" and the notice's name.
-    const QPointF emblem(40, 46.5);
-    drawRosette(p, emblem, 17, 26, c.rosette);
-    drawNoticeEmblem(p, emblem, 15.5, c);
-    const QPointF mirrored(cardWidth - 40, 46.5);
-    drawRosette(p, mirrored, 17, 26, c.rosette);
-    drawNoticeEmblem(p, mirrored, 15.5, c);
-    drawCentred(p, QStringLiteral("NOTICE CARD"), cardWidth / 2, 35.5, 6.2, sansFamily, true, c.ink, 120, 1.2);
-    drawCentred(p, QStringLiteral("ITIN"), cardWidth / 2 + 0.7, 58.2, 23, serifFamily, true,
-                QColor(255, 255, 255, 200), 120, 3.0);
-    drawCentred(p, QStringLiteral("ITIN"), cardWidth / 2, 57.5, 23, serifFamily, true, c.ink, 120, 3.0);
-    drawFrame(p, c.ink);
-
-    drawEstablishedLine(p, c.ink);
-
-    // A tear-off edge above the notice's foot, and its reminder.
-    const qreal tearY = 0.835 * cardHeight;
-    p.setPen(QPen(c.ink, 0.6, Qt::DashLine));
-    p.drawLine(QPointF(12, tearY), QPointF(cardWidth - 12, tearY));
-    drawCentred(p, QStringLiteral("KEEP THIS NOTICE WITH YOUR TAX RECORDS"), cardWidth / 2, tearY + 12.5, 6.0,
-                sansFamily, true, c.ink, cardWidth - 40, 0.5);
+    QPainterPath ribbonShape;
+    ribbonShape.addRoundedRect(ribbon, 3, 3);
+    p.fillPath(ribbonShape, shade);
+    const qreal size = 9.5;
+    for (const auto& [line, baseline] : {std::pair{QStringLiteral("INDIVIDUAL TAXPAYER"), middle - 2.0},
+                                         std::pair{QStringLiteral("IDENTIFICATION NUMBER"), middle + 8.8}})
+        drawCentred(p, line, bandWidth / 2, baseline, size, sansFamily, true, Qt::white, ribbon.width() - 10, 0.4);
+    for (const QPointF& emblem : emblems)
+        drawNoticeEmblem(p, emblem, outer, c);
     p.end();
     return image;
 }
@@ -350,7 +350,7 @@ QImage drawTaxpayerNotice()
 QList<JpegPicture> cardPictures()
 {
     return {
-        {QStringLiteral("SSN.jpg"), cardDotsPerInch, drawSocialSecurityCard},
-        {QStringLiteral("ITIN.jpg"), cardDotsPerInch, drawTaxpayerNotice},
+        {QStringLiteral("SSN.jpg"), bandDotsPerInch, drawSocialSecurityBand},
+        {QStringLiteral("ITIN.jpg"), bandDotsPerInch, drawTaxpayerBand},
     };
 }

@@ -1,7 +1,7 @@
 // The pictures the build draws into the program folder for the identity
-// screens, under the names the program loads them by: the card backgrounds of
-// the Social Security and ITIN cards (SSN.jpg, ITIN.jpg, as the card screen and
-// its form files name them) and the sixteen stock licence photographs
+// screens, under the names the program loads them by: the bands across the top
+// of the Social Security and ITIN cards (SSN.jpg, ITIN.jpg, as the card screen
+// and its form files name them) and the sixteen stock licence photographs
 // (P<n>GS.jpg, as the licence screen and its form files name them).
 #include <gtest/gtest.h>
 
@@ -9,6 +9,10 @@
 #include <QImage>
 #include <cmath>
 #include <vector>
+
+#include "controls/Layout.h"
+#include "controls/Screen.h"
+#include "view/Units.h"
 
 namespace {
 
@@ -28,15 +32,43 @@ double meanDifference(const QImage& a, const QImage& b) {
   return total / (double(ga.width()) * ga.height());
 }
 
-TEST(ProgramPictures, CardBackgroundsHaveACardsShapeInColour) {
-  // A card is 3.375 by 2.125 inches; the pictures hold it at 192 pixels an inch.
+// The mean colour of a picture's last `rows` rows.
+QColor footColour(const QImage& picture, int rows) {
+  double red = 0, green = 0, blue = 0;
+  for (int y = picture.height() - rows; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x) {
+      const QColor c = picture.pixelColor(x, y);
+      red += c.red();
+      green += c.green();
+      blue += c.blue();
+    }
+  const double n = double(rows) * picture.width();
+  return QColor(qRound(red / n), qRound(green / n), qRound(blue / n));
+}
+
+// The card screen stretches each picture over the band across the top of a
+// card: the picture has that band's shape at three pixels for each of the
+// screen's, so that a printed card stays sharp, and its foot is the card's
+// own paper, so that the band does not end in an edge.
+TEST(ProgramPictures, CardPicturesAreBandsOfTheCardScreenMeetingItsPaper) {
+  qv::Screen cards(QStringLiteral("F2_SS_ITIN"));
+  QString error;
+  ASSERT_TRUE(qv::layout::load(cards, cards.name(), &error)) << error.toStdString();
+  const qv::Control& box = cards.ctl(QStringLiteral("Image1"), 0);
+  const QSize band(qv::twipsToPixels(box.width()), qv::twipsToPixels(box.height()));
+  const QColor paper = qv::qtColor(cards.ctl(QStringLiteral("Label5"), 0).backColor());
+
   const QImage ssn(programFile(QStringLiteral("SSN.jpg")));
   const QImage itin(programFile(QStringLiteral("ITIN.jpg")));
-  for (const QImage* card : {&ssn, &itin}) {
-    ASSERT_FALSE(card->isNull());
-    EXPECT_EQ(card->size(), QSize(648, 408));
-    EXPECT_NEAR(double(card->width()) / card->height(), 3.375 / 2.125, 0.005);
-    EXPECT_FALSE(card->isGrayscale());
+  for (const QImage* picture : {&ssn, &itin}) {
+    ASSERT_FALSE(picture->isNull());
+    EXPECT_EQ(picture->size(), band * 3) << picture->width() << " x " << picture->height();
+    EXPECT_NEAR(double(picture->width()) / picture->height(), double(box.width()) / box.height(), 0.01);
+    EXPECT_FALSE(picture->isGrayscale());
+    const QColor foot = footColour(*picture, 2);
+    for (const auto& [drawn, wanted] : {std::pair{foot.red(), paper.red()}, std::pair{foot.green(), paper.green()},
+                                        std::pair{foot.blue(), paper.blue()}})
+      EXPECT_NEAR(drawn, wanted, 4) << "foot " << foot.name().toStdString() << ", paper " << paper.name().toStdString();
   }
   EXPECT_GT(meanDifference(ssn, itin), 10.0) << "the two cards look alike";
 }
