@@ -38,11 +38,17 @@ constexpr int kCards = 9;
 
 Control& field(const Screen& s, int index) { return s.ctl(QStringLiteral("Text1"), index); }
 
-// The two licences, without their entry frame; the second only when it has a holder.
+// The two licences, without their entry frame; the second only when it has a
+// holder.
 void cropLicences(Screen& s) {
   s.ctl(QStringLiteral("Frame1")).setVisible(false);
   s.setHeight(s.ctl(QStringLiteral("labelMisc")).top() + 300);
-  if (field(s, 4).text().isEmpty()) s.ctl(QStringLiteral("Picture3")).setVisible(false);
+  if (field(s, 4).text().isEmpty()) {
+    s.ctl(QStringLiteral("Picture3")).setVisible(false);
+    // The picture ends with the first licence instead of a blank where the second was.
+    const Control& first = s.ctl(QStringLiteral("Picture1"));
+    s.setWidth(2 * first.left() + first.width());
+  }
   host().processEvents();
   field(s, 0).SetFocus();
 }
