@@ -64,15 +64,19 @@ QString filterOf(const QString& text, const QString& pattern) {
   return text + QChar(0) + pattern + QChar(0);
 }
 
-// The settings files the program ships, installed on first start.
+// The settings files the program ships, installed on first start. The forms
+// description and the K-1 codes are the program's own data, never written by
+// it: a newer program brings its own copies up to date. SSMC.inf holds what
+// the user saved and is only ever installed.
 struct ShippedFile {
   const char* resource;
   QString ProgramState::*path;
+  bool programData;
 };
 const ShippedFile kShipped[] = {
-    {":/inf/Forms.inf", &ProgramState::FormsInfFile},
-    {":/inf/SSMC.inf", &ProgramState::SSMCInfFile},
-    {":/inf/K1Help.inf", &ProgramState::K1HelpInfFile},
+    {":/inf/Forms.inf", &ProgramState::FormsInfFile, true},
+    {":/inf/SSMC.inf", &ProgramState::SSMCInfFile, false},
+    {":/inf/K1Help.inf", &ProgramState::K1HelpInfFile, true},
 };
 
 // The person table of the taxpayer sheet: name, birth-date field, age field.
@@ -383,10 +387,17 @@ void F0_MDI::installSettingsFiles() {
   const ProgramState& s = state();
   for (const ShippedFile& f : kShipped) {
     const QString& target = s.*(f.path);
-    if (paths::fileExists(target)) continue;
+    const bool installed = paths::fileExists(target);
+    if (installed && !f.programData) continue;
     QFile res(QLatin1String(f.resource));
     if (!res.open(QIODevice::ReadOnly)) raiseError(err::FileNotFound, QStringLiteral("File not found: ") + f.resource);
     const QString text = decodeWin1252(res.readAll());
+    if (installed) {
+      // An older copy is replaced whole; one that cannot be is read as it is.
+      QString current;
+      if (!readTextFile(target, current) || current != text) writeTextFile(target, text);
+      continue;
+    }
     // SaveINF's folder rule makes the folders level by level.
     const int cut = std::max(target.lastIndexOf(u'\\'), target.lastIndexOf(u'/'));
     QString folder;
