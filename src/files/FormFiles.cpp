@@ -215,6 +215,10 @@ QString Read_File() {
       if (Control* label = screen.find(QStringLiteral("Label1"))) label->setBackColor(0x0000FFFF);
     restoreItems(screen, s.FileRecord);
     Year_Check();
+    // The date edits clear the status line as they start; unless one left its
+    // complaint there, it shows the file again.
+    if (Control* status = screen.find(QStringLiteral("labelMisc")); status && status->caption().isEmpty())
+      showFile(screen, path);
     if (sameText(form, QLatin1String("F5_TPInfo"))) rememberMainPersons(screen);
     if (sameText(form, QLatin1String("F2_SS_ITIN"))) showCardPictures(screen);
   });
