@@ -1,0 +1,162 @@
+// Every tax form screen, filled in full, saved, cleared and opened again: each
+// text and check mark comes back as it was, the file is one Windows-1252 line
+// ended by CR LF, and saving the opened screen again writes the same bytes.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "FilesTest.h"
+#include "engine/FieldEdits.h"
+#include "screens/TaxFormTable.h"
+
+namespace filestest {
+namespace {
+
+using qv::Control;
+using qv::ControlType;
+
+// What the user types into a field of its kind, different for each field so
+// that a value restored into the wrong field shows. The field's own edit turns
+// it into the sample.
+QString typedValue(const Control& field) {
+  const QString kind = field.tag().section(QChar(0x00B7), 0, 0).toUpper();
+  const int i = field.index();
+  const QString two = QStringLiteral("%1").arg(i % 100, 2, 10, QLatin1Char('0'));
+  QString value;
+  if (kind.endsWith(QLatin1String("MONEY")))
+    value = QStringLiteral("%1.25").arg(1000 + i);
+  else if (kind == u"COMPUTED")
+    value = QStringLiteral("-$%1.75").arg(2000 + i);  // a computed box below zero, as the SSA-1099 shows in red
+  else if (kind == u"TIN")
+    value = QStringLiteral("1234567") + two;
+  else if (kind == u"EIN")
+    value = QStringLiteral("1234567") + two;
+  else if (kind.startsWith(QLatin1String("DATE")))
+    value = QStringLiteral("3/%1/2024").arg(1 + i % 28);
+  else if (kind == u"YEAR")
+    value = QStringLiteral("2024");
+  else if (kind == u"TPNAME")
+    value = QStringLiteral("john q doe") + QString(QChar(u'A' + i % 26));
+  else  // every other kind keeps what it is given, upper-cased
+    value = QStringLiteral("Café & sons #%1 = A/B").arg(i);
+  if (field.multiLine()) value += QStringLiteral("\r\n%1 main st, suite \"b\"").arg(i);
+  return value;
+}
+
+// The Text1..Text5 fields of a screen, in control order.
+std::vector<Control*> fieldsOf(const qv::Screen& screen) {
+  std::vector<Control*> fields;
+  for (Control* c : screen.controls())
+    if (c->type() == ControlType::TextBox && c->inArray() && c->name().size() == 5 &&
+        c->name().startsWith(QLatin1String("Text"), Qt::CaseInsensitive) && c->name()[4] >= u'1' && c->name()[4] <= u'5')
+      fields.push_back(c);
+  return fields;
+}
+
+std::vector<Control*> checksOf(const qv::Screen& screen) { return screen.array(QStringLiteral("Check")); }
+
+// Every text and check caption of the screen, by the control's name and index.
+std::map<QString, QString> contentOf(const qv::Screen& screen) {
+  std::map<QString, QString> content;
+  for (Control* c : screen.controls())
+    if (c->type() == ControlType::TextBox) content[c->displayName()] = c->text();
+  for (Control* c : checksOf(screen)) content[c->displayName()] = c->caption();
+  return content;
+}
+
+// The item a filled control writes: Text1(i) as TXTi, Textn(i) as TXni, Check(i) as CHKi.
+QString itemOf(const Control& c) {
+  if (c.type() == ControlType::Label) return QStringLiteral("CHK%1=%2").arg(c.index()).arg(c.caption());
+  const QString key = c.name() == u"Text1" ? QStringLiteral("TXT%1").arg(c.index())
+                                            : QStringLiteral("TX%1%2").arg(c.name().mid(4)).arg(c.index());
+  return key + u'=' + QString(c.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\u00BB"));
+}
+
+std::vector<const char*> builtTaxForms() {
+  std::vector<const char*> names;
+  for (const qv::TaxFormTraits& t : qv::taxForms())
+    if (qv::screenNamed(QLatin1String(t.name))) names.push_back(t.name);
+  return names;
+}
+
+class RoundTrip : public FilesTest, public ::testing::WithParamInterface<const char*> {
+ protected:
+  // Fills every field with the sample of its kind and ticks every check label.
+  void fillIn() {
+    for (Control* field : fieldsOf(form())) {
+      field->setText(typedValue(*field));
+      ASSERT_TRUE(qv::EditCtl(*field)) << qPrintable(field->displayName()) << " kind \"" << qPrintable(field->tag())
+                                       << "\" refuses " << qPrintable(typedValue(*field));
+      const QString sample = field->text();
+      ASSERT_TRUE(qv::EditCtl(*field) && field->text() == sample)
+          << qPrintable(field->displayName()) << ": the edit changes its own result " << qPrintable(sample);
+    }
+    for (Control* check : checksOf(form())) check->setCaption(QStringLiteral("X"));
+  }
+};
+
+TEST_P(RoundTrip, SaveClearOpenBringsEveryValueBack) {
+  const QString name = QLatin1String(GetParam());
+  qv::Screen& screen = show(name);
+  fillIn();
+  if (HasFatalFailure()) return;
+  const std::map<QString, QString> filled = contentOf(screen);
+  std::vector<Control*> writers = fieldsOf(screen);
+  int twoLine = 0;
+  for (Control* f : writers) twoLine += f->multiLine();
+  const std::vector<Control*> checks = checksOf(screen);
+  writers.insert(writers.end(), checks.begin(), checks.end());
+  std::sort(writers.begin(), writers.end(), [&](Control* a, Control* b) {
+    const auto& order = screen.controls();
+    return std::find(order.begin(), order.end(), a) < std::find(order.begin(), order.end(), b);
+  });
+
+  const QString path = QStringLiteral("C:\\Forms\\") + name + QStringLiteral("_000") + kExtension;
+  save(path);
+  ASSERT_TRUE(host_.modals().empty()) << describe(host_.modals());
+  ASSERT_EQ(host_.dialogs().size(), 1u);
+  EXPECT_TRUE(host_.dialogs()[0].save);
+  EXPECT_EQ(contentOf(screen), filled) << "saving changed the screen";
+
+  // One line, CR LF once at its end; "·" and "»" as their Windows-1252 bytes.
+  const QByteArray bytes = fileBytes(path);
+  ASSERT_TRUE(bytes.endsWith("\r\n")) << bytes.right(20).toStdString();
+  const QByteArray line = bytes.chopped(2);
+  EXPECT_FALSE(line.contains('\r') || line.contains('\n'));
+  EXPECT_EQ(line.count(kDot), 1 + qsizetype(writers.size()));
+  EXPECT_EQ(line.count(kBreak), twoLine);
+  EXPECT_FALSE(line.contains('?')) << "a character was lost to the code page";
+  const QString prefix = qv::GetFormInfo(name, QStringLiteral("RecordPrefix"));
+  ASSERT_FALSE(prefix.isEmpty());
+  QStringList expected = {prefix, QStringLiteral("2024")};
+  for (Control* c : writers) expected << itemOf(*c);
+  EXPECT_EQ(qv::decodeWin1252(line), expected.join(QChar(0x00B7)));
+
+  qv::Form_Clear();
+  ASSERT_NE(contentOf(screen), filled);
+
+  open(path);
+  ASSERT_TRUE(host_.modals().empty()) << describe(host_.modals());
+  EXPECT_EQ(&form(), &screen);
+  EXPECT_TRUE(screen.loaded() && screen.visible());
+  EXPECT_EQ(qv::state().CurrentFile, path);
+  EXPECT_EQ(contentOf(screen), filled);
+  EXPECT_EQ(screen.ctl(QStringLiteral("labelMisc")).caption(), path);
+  EXPECT_EQ(fileBytes(path), bytes) << "opening changed the file";
+
+  // Saved again as a new file beside it: the same bytes.
+  host_.queueAnswer(QStringLiteral("ASSIGN Next Sequence Number"));
+  qv::Save_File();
+  ASSERT_EQ(host_.modals().size(), 1u) << describe(host_.modals());
+  EXPECT_EQ(host_.modals()[0].screen, "F7_Save");
+  const QString second = QStringLiteral("C:\\Forms\\") + name + QStringLiteral("_001") + kExtension;
+  EXPECT_EQ(fileBytes(second), bytes);
+  EXPECT_EQ(fileBytes(path), bytes);
+  EXPECT_EQ(host_.dialogs().size(), 2u) << "an opened file is saved without the save dialog";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTaxForm, RoundTrip, ::testing::ValuesIn(builtTaxForms()),
+                         [](const auto& info) { return std::string(info.param); });
+
+}  // namespace
+}  // namespace filestest
