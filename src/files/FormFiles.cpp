@@ -198,10 +198,14 @@ QString Read_File() {
   trap(QStringLiteral("M4_FileCode:Read_File"), [&] {
     const QString path = s.CurrentFile;
     bool prefixChanged = false;
-    s.FileRecord = upgradeRecord(readRecordLine(path), &prefixChanged);
-    // An old record is brought up to date on disk at once (only its prefix
-    // changes); a file that cannot be rewritten still opens.
-    if (prefixChanged) writeTextFile(path, s.FileRecord + QStringLiteral("\r\n"));
+    const QString line = readRecordLine(path);
+    s.FileRecord = upgradeRecord(line, &prefixChanged);
+    // An old record is brought up to date on disk at once: its prefix and
+    // nothing else (old check keys are read as CHK in memory only). A file
+    // that cannot be rewritten still opens.
+    if (prefixChanged)
+      writeTextFile(path, s.FileRecord.section(kSeparator, 0, 0) + line.mid(line.indexOf(kSeparator)) +
+                              QStringLiteral("\r\n"));
     const QString form = formOfRecord(s.FileRecord, path);
     s.FormInfo[10] = form;
     for (Screen* open : std::vector<Screen*>(Screen::loadedScreens()))
