@@ -94,6 +94,8 @@ class FilesTest : public qvtest::EngineTest {
   std::vector<qv::ShownModal> shownSince(size_t from) const {
     return {host_.modals().begin() + std::min(from, host_.modals().size()), host_.modals().end()};
   }
+  // A box's text as one line: the box wraps long lines.
+  static QString oneLine(const QString& text) { return text.simplified(); }
   static std::string describe(const std::vector<qv::ShownModal>& shown) {
     std::string out;
     for (const qv::ShownModal& m : shown) out += "[" + m.title.toStdString() + ": " + m.text.toStdString() + "] ";
