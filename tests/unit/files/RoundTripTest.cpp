@@ -7,53 +7,12 @@
 
 #include "FilesTest.h"
 #include "engine/FieldEdits.h"
-#include "screens/TaxFormTable.h"
 
 namespace filestest {
 namespace {
 
 using qv::Control;
 using qv::ControlType;
-
-// What the user types into a field of its kind, different for each field so
-// that a value restored into the wrong field shows. The field's own edit turns
-// it into the sample.
-QString typedValue(const Control& field) {
-  const QString kind = field.tag().section(QChar(0x00B7), 0, 0).toUpper();
-  const int i = field.index();
-  const QString two = QStringLiteral("%1").arg(i % 100, 2, 10, QLatin1Char('0'));
-  QString value;
-  if (kind.endsWith(QLatin1String("MONEY")))
-    value = QStringLiteral("%1.25").arg(1000 + i);
-  else if (kind == u"COMPUTED")
-    value = QStringLiteral("-$%1.75").arg(2000 + i);  // a computed box below zero, as the SSA-1099 shows in red
-  else if (kind == u"TIN")
-    value = QStringLiteral("1234567") + two;
-  else if (kind == u"EIN")
-    value = QStringLiteral("1234567") + two;
-  else if (kind.startsWith(QLatin1String("DATE")))
-    value = QStringLiteral("3/%1/2024").arg(1 + i % 28);
-  else if (kind == u"YEAR")
-    value = QStringLiteral("2024");
-  else if (kind == u"TPNAME")
-    value = QStringLiteral("john q doe") + QString(QChar(u'A' + i % 26));
-  else  // every other kind keeps what it is given, upper-cased
-    value = QStringLiteral("Café & sons #%1 = A/B").arg(i);
-  if (field.multiLine()) value += QStringLiteral("\r\n%1 main st, suite \"b\"").arg(i);
-  return value;
-}
-
-// The Text1..Text5 fields of a screen, in control order.
-std::vector<Control*> fieldsOf(const qv::Screen& screen) {
-  std::vector<Control*> fields;
-  for (Control* c : screen.controls())
-    if (c->type() == ControlType::TextBox && c->inArray() && c->name().size() == 5 &&
-        c->name().startsWith(QLatin1String("Text"), Qt::CaseInsensitive) && c->name()[4] >= u'1' && c->name()[4] <= u'5')
-      fields.push_back(c);
-  return fields;
-}
-
-std::vector<Control*> checksOf(const qv::Screen& screen) { return screen.array(QStringLiteral("Check")); }
 
 // Every text and check caption of the screen, by the control's name and index.
 std::map<QString, QString> contentOf(const qv::Screen& screen) {
@@ -70,13 +29,6 @@ QString itemOf(const Control& c) {
   const QString key = c.name() == u"Text1" ? QStringLiteral("TXT%1").arg(c.index())
                                             : QStringLiteral("TX%1%2").arg(c.name().mid(4)).arg(c.index());
   return key + u'=' + QString(c.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\u00BB"));
-}
-
-std::vector<const char*> builtTaxForms() {
-  std::vector<const char*> names;
-  for (const qv::TaxFormTraits& t : qv::taxForms())
-    if (qv::screenNamed(QLatin1String(t.name))) names.push_back(t.name);
-  return names;
 }
 
 class RoundTrip : public FilesTest, public ::testing::WithParamInterface<const char*> {
