@@ -82,7 +82,9 @@ TEST_P(OpenBadFile, IsReportedAndTheScreenOnDisplayStays) {
   EXPECT_EQ(qv::Screen::loadedScreens(), std::vector<qv::Screen*>{&before});
   EXPECT_EQ(text1(0).text(), "KEEP ME");
   EXPECT_EQ(qv::state().CurrentFile, kOpenedBefore);
-  if (c.content && content != "<folder>") EXPECT_EQ(fileBytes(kBadFile), content) << "a refused file is left alone";
+  if (c.content && content != "<folder>") {
+    EXPECT_EQ(fileBytes(kBadFile), content) << "a refused file is left alone";
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, OpenBadFile, ::testing::ValuesIn(kBadFiles),

@@ -195,8 +195,11 @@ class RecordFuzz : public FilesTest {
     ASSERT_EQ(qv::Screen::loadedScreens().size(), 1u) << qPrintable(record.left(200));
     ASSERT_EQ(qv::Screen::loadedScreens()[0], &form());
     ASSERT_TRUE(form().visible());
-    if (refused) ASSERT_EQ(&form(), before) << "a refused file changed the screen: " << qPrintable(record.left(200));
-    else ASSERT_EQ(qv::state().CurrentFile, path);
+    if (refused) {
+      ASSERT_EQ(&form(), before) << "a refused file changed the screen: " << qPrintable(record.left(200));
+    } else {
+      ASSERT_EQ(qv::state().CurrentFile, path);
+    }
     opened += !refused;
 
     const QString line = qv::decodeWin1252(bytes).section(QRegularExpression(QStringLiteral("[\r\n]")), 0, 0);

@@ -98,11 +98,15 @@ TEST_P(SaveFails, OldFileStaysWholeAndThePathIsReported) {
   if (!c.answer.isNull()) host_.queueAnswer(c.answer, c.typed);
   {
     FileSizeLimit limit;
-    if (c.fullDisk) ASSERT_TRUE(limit.ok);
+    if (c.fullDisk) {
+      ASSERT_TRUE(limit.ok);
+    }
     qv::Save_File();
   }
 
-  if (!c.breakIt) EXPECT_EQ(fileBytes(kFile), original_);
+  if (!c.breakIt) {
+    EXPECT_EQ(fileBytes(kFile), original_);
+  }
   EXPECT_EQ(folderContent(), before) << "a file was left behind or removed";
   const auto shown = reports();
   ASSERT_EQ(shown.size(), 1u) << describe(host_.modals());
