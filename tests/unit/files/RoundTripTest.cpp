@@ -3,6 +3,7 @@
 // ended by CR LF, and saving the opened screen again writes the same bytes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "FilesTest.h"
@@ -53,15 +54,12 @@ TEST_P(RoundTrip, SaveClearOpenBringsEveryValueBack) {
   fillIn();
   if (HasFatalFailure()) return;
   const std::map<QString, QString> filled = contentOf(screen);
-  std::vector<Control*> writers = fieldsOf(screen);
-  int twoLine = 0;
-  for (Control* f : writers) twoLine += f->multiLine();
-  const std::vector<Control*> checks = checksOf(screen);
-  writers.insert(writers.end(), checks.begin(), checks.end());
-  std::sort(writers.begin(), writers.end(), [&](Control* a, Control* b) {
-    const auto& order = screen.controls();
-    return std::find(order.begin(), order.end(), a) < std::find(order.begin(), order.end(), b);
-  });
+  // The controls that write an item, in control order: every field and check label.
+  const std::vector<Control*> fields = fieldsOf(screen), checks = checksOf(screen);
+  std::vector<Control*> writers;
+  for (Control* c : screen.controls())
+    if (std::count(fields.begin(), fields.end(), c) || std::count(checks.begin(), checks.end(), c)) writers.push_back(c);
+  const auto twoLine = std::count_if(fields.begin(), fields.end(), [](Control* f) { return f->multiLine(); });
 
   const QString path = QStringLiteral("C:\\Forms\\") + name + QStringLiteral("_000") + kExtension;
   save(path);
