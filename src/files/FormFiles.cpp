@@ -220,6 +220,10 @@ QString Read_File() {
     restoreItems(screen, s.FileRecord);
     if (auto* document = dynamic_cast<FormScreen*>(&screen)) document->recordRestored();
     Year_Check();
+    // The date edits clear the status line as they start; unless one left its
+    // complaint there, it shows the file again.
+    if (Control* status = screen.find(QStringLiteral("labelMisc")); status && status->caption().isEmpty())
+      showFile(screen, path);
     if (sameText(form, QLatin1String("F5_TPInfo"))) rememberMainPersons(screen);
     if (sameText(form, QLatin1String("F2_SS_ITIN"))) showCardPictures(screen);
   });

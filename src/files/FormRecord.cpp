@@ -113,10 +113,11 @@ QString upgradeItemKeys(const QString& record) {
 
 namespace {
 
-// The field index of an item key: the one or two characters after its first three.
+// The field index of an item key: everything after its first three characters.
+// Not only two: the 1095-C has a check label 647, which a file must give back.
 int keyIndex(const QString& key) {
   bool ok = false;
-  const int index = key.mid(3, 2).toInt(&ok);
+  const int index = key.mid(3).toInt(&ok);
   if (!ok) raiseError(err::TypeMismatch, errorText(err::TypeMismatch));
   return index;
 }
