@@ -276,6 +276,15 @@ void Screen::focusFirst() {
   if (Control* c = nextTabStop(nullptr, false)) setFocus(*c);
 }
 
+bool Screen::validateActive() {
+  if (!active_ || !loaded_ || inValidate_) return true;
+  bool cancel = false;
+  inValidate_ = true;
+  onValidate(*active_, cancel);
+  inValidate_ = false;
+  return !cancel;
+}
+
 void Screen::dropFocus() {
   Control* old = active_;
   if (!old) return;

@@ -131,6 +131,9 @@ class Screen {
   void focusFirst();
   // Lets the focus go (the window loses the focus): LostFocus, no Validate.
   void dropFocus();
+  // Validate on the focused control, as leaving it would, the focus staying;
+  // false when the handler cancels.
+  bool validateActive();
 
   // ---- Input ----
   // A key as the user presses it on the focused control: KeyDown, then for a

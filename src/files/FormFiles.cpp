@@ -141,6 +141,12 @@ void Save_File() {
   bool refocus = true;
   QString saved;
   trap(QStringLiteral("M4_FileCode:Save_File"), [&] {
+    // The box being typed in is taken as leaving it would be, so that what its
+    // screen computes or copies from it goes into the file too.
+    if (!currentForm().validateActive()) {
+      refocus = false;
+      return;
+    }
     QString name = Build_FileName(focus);
     if (name == u"Error K1") {
       refocus = false;
