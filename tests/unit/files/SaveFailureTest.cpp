@@ -2,43 +2,21 @@
 // it was, leaves nothing half-written beside it, and reports the path.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFileInfo>
-#include <csignal>
 #include <functional>
+#include <optional>
 
 #include "FilesTest.h"
+#include "support/FileSizeLimit.h"
 
 namespace filestest {
 namespace {
 
 const QString kFolder = QStringLiteral("C:\\Forms");
 const QString kFile = QStringLiteral("C:\\Forms\\DOE,JOHN_1099INT_000") + kExtension;
-
-// Files may grow to 16 bytes while it lives: every write of a record fails
-// part-way, as on a full disk.
-class FileSizeLimit {
- public:
-  FileSizeLimit() {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    handler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved_;
-    small.rlim_cur = 16;
-    ok = setrlimit(RLIMIT_FSIZE, &small) == 0;
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, handler_);
-  }
-  bool ok = false;
-
- private:
-  rlimit saved_{};
-  void (*handler_)(int) = nullptr;
-};
 
 struct FailedSave {
   const char* name;
@@ -97,9 +75,11 @@ TEST_P(SaveFails, OldFileStaysWholeAndThePathIsReported) {
   const QStringList before = folderContent();
   if (!c.answer.isNull()) host_.queueAnswer(c.answer, c.typed);
   {
-    FileSizeLimit limit;
+    // A full disk: every write of a record fails part-way.
+    std::optional<qv::FileSizeLimit> limit;
     if (c.fullDisk) {
-      ASSERT_TRUE(limit.ok);
+      limit.emplace(16);
+      ASSERT_TRUE(limit->ok());
     }
     qv::Save_File();
   }

@@ -1,12 +1,11 @@
 // Reading and writing one settings key: defaults, the length limit, folders
 // made on the way, and the retries and single report of a failing write.
 #include <ostream>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <optional>
 
 #include "FrameTest.h"
+#include "support/FileSizeLimit.h"
 
 namespace {
 
@@ -54,26 +53,6 @@ TEST_F(FrameTest, ReadingAMissingFileGivesTheDefaultAndMakesNoFile) {
   EXPECT_FALSE(QFileInfo::exists(hostPath("Nowhere")));
 }
 
-// Makes every file write of this process fail from the 65th byte on, even for root.
-class FileSizeLimit {
- public:
-  FileSizeLimit() {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    handler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved_;
-    small.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &small);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, handler_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*handler_)(int) = nullptr;
-};
-
 struct FailingSave {
   const char* name;
   const char* file;
@@ -92,8 +71,8 @@ class SaveFails : public FrameTest, public ::testing::WithParamInterface<Failing
   }
   // One call whose write fails every time it is tried.
   void failingSave() {
-    std::optional<FileSizeLimit> limit;
-    if (GetParam().number == 900) limit.emplace();
+    std::optional<qv::FileSizeLimit> limit;
+    if (GetParam().number == 900) limit.emplace(64);
     SaveINF("Velmora", "Printer", QString(200, u'p'), GetParam().file);
   }
 };
