@@ -74,6 +74,14 @@ bool setUp(qv::ScriptedHost& host, QTemporaryDir& drive) {
   return true;
 }
 
+// The same, with the screen saved once to kFile.
+bool setUpSaved(qv::ScriptedHost& host, QTemporaryDir& drive) {
+  if (!setUp(host, drive)) return false;
+  host.queueFile(kFile);
+  qv::Save_File();
+  return qv::paths::fileExists(kFile);
+}
+
 void tearDown(QTemporaryDir& drive) {
   for (qv::Screen* open : std::vector<qv::Screen*>(qv::Screen::loadedScreens())) open->unload();
   qv::paths::setDriveRoot(u'C', {});
@@ -103,9 +111,7 @@ void BM_Save1095C(benchmark::State& run) {
 void BM_Resave1095C(benchmark::State& run) {
   qv::ScriptedHost host;
   QTemporaryDir drive;
-  if (!setUp(host, drive)) return run.SkipWithError("cannot set up drive C:");
-  host.queueFile(kFile);
-  qv::Save_File();
+  if (!setUpSaved(host, drive)) return run.SkipWithError("cannot set up drive C: and save the file");
   qv::state().CurrentFile = kFile;
   for (auto _ : run) {
     host.queueAnswer(QStringLiteral("SAVE"));
@@ -120,9 +126,7 @@ void BM_Resave1095C(benchmark::State& run) {
 void BM_Open1095C(benchmark::State& run) {
   qv::ScriptedHost host;
   QTemporaryDir drive;
-  if (!setUp(host, drive)) return run.SkipWithError("cannot set up drive C:");
-  host.queueFile(kFile);
-  qv::Save_File();
+  if (!setUpSaved(host, drive)) return run.SkipWithError("cannot set up drive C: and save the file");
   for (auto _ : run) {
     host.queueFile(kFile);
     qv::Open_File();
@@ -138,9 +142,7 @@ void BM_Open1095CWithView(benchmark::State& run) {
   qv::ScriptedHost host;
   QTemporaryDir drive;
   qv::installFonts();
-  if (!setUp(host, drive)) return run.SkipWithError("cannot set up drive C:");
-  host.queueFile(kFile);
-  qv::Save_File();
+  if (!setUpSaved(host, drive)) return run.SkipWithError("cannot set up drive C: and save the file");
   for (auto _ : run) {
     host.queueFile(kFile);
     qv::Open_File();
