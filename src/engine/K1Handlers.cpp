@@ -25,6 +25,10 @@ void showPage(Screen& screen, int page) {
 
 }  // namespace
 
+bool isK1ShortId(const QString& shortId) {
+  return shortId == u"K11041" || shortId == u"K11065" || shortId == u"K11120S";
+}
+
 void K1_SaveInfo(Screen& screen) {
   auto& d = state().K1GridDefaults;
   for (auto& list : d) list.clear();

@@ -3,10 +3,15 @@
 // follows the focus; leaving the last amount cell wraps to the first field; a
 // code cell opens the list of valid codes on a key and takes the code chosen,
 // whose override flag decides whether its amount cell takes money or text.
+#include <QString>
+
 namespace qv {
 
 class Control;
 class Screen;
+
+// Whether a screen's short id ("K11065") is one of the three K-1 screens.
+bool isK1ShortId(const QString& shortId);
 
 // The four lists of the K-1 grid defaults, in their order.
 enum K1Defaults { Text2Texts, Text3Tags, Text4Texts, Text5Tags };

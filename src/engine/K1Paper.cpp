@@ -2,6 +2,7 @@
 
 #include "controls/Screen.h"
 #include "engine/FieldKinds.h"
+#include "engine/K1Handlers.h"
 #include "runtime/Text.h"
 
 namespace qv {
@@ -11,11 +12,6 @@ namespace {
 constexpr int kTabStrip = 295;
 constexpr int kHalvesTop = 360;
 constexpr int kFrameOutside = 60;  // twips: a few pixels past the sheet's edges
-
-bool isK1(const Screen& s) {
-  const QString code = uCase(s.name().section(u'_', 1));
-  return code == u"K11041" || code == u"K11065" || code == u"K11120S";
-}
 
 // The two halves of the page in front.
 std::pair<Control*, Control*> pageHalves(Screen& s) {
@@ -27,7 +23,7 @@ std::pair<Control*, Control*> pageHalves(Screen& s) {
 }  // namespace
 
 std::optional<K1ScreenLayout> layK1PageAsPaper(Screen& screen) {
-  if (!isK1(screen)) return std::nullopt;
+  if (!isK1ShortId(uCase(screen.name().section(u'_', 1)))) return std::nullopt;
   Control& tabs = screen.ctl(QStringLiteral("SSTab1"));
   const K1ScreenLayout kept{tabs.height(), tabs.width()};
   tabs.setBackColor(colors::White);

@@ -9,6 +9,7 @@
 #include "controls/Screen.h"
 #include "engine/FormInit.h"
 #include "engine/FormScreen.h"
+#include "engine/K1Handlers.h"
 #include "engine/K1Paper.h"
 #include "engine/SocialSecurity.h"
 #include "engine/TaxYear.h"
@@ -64,8 +65,6 @@ const SampleValue kSampleValues[] = {
     {"CHK", 1, "325070760"},
     {"CHK", 2, "987123654"},
 };
-
-const char* const kK1Screens[] = {"K11041", "K11065", "K11120S"};
 
 // One saved default of a K-1 cell; a cell the defaults do not cover is error 9.
 const QString& savedDefault(const QStringList& defaults, int index) {
@@ -166,8 +165,7 @@ void Form_Clear() {
       if (id == QLatin1String(v.screen))
         form.ctl(QStringLiteral("Text1"), v.field).setText(v.value ? QLatin1String(v.value) : s.PartBPremium);
 
-    for (const char* k1 : kK1Screens)
-      if (id == QLatin1String(k1)) restoreK1Grid(form);
+    if (isK1ShortId(id)) restoreK1Grid(form);
 
     for (Control* c : form.controls()) {
       if (c->type() == ControlType::Label && c->name() == u"Check") c->setCaption(QString());

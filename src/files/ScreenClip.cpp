@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "controls/Screen.h"
+#include "engine/K1Handlers.h"
 #include "frame/Common.h"
 #include "frame/ErrorTrap.h"
 #include "frame/ProgramState.h"
@@ -69,7 +70,7 @@ void cropHeight(Screen& s, const QString& id) {
     cropLicences(s);
   } else if (id == u"SS_ITIN") {
     Clip_Size_SS_ITIN();
-  } else if (id == u"K11041" || id == u"K11065" || id == u"K11120S") {
+  } else if (isK1ShortId(id)) {
     cropK1(s);
   } else if (kWhiteHeader.contains(id)) {
     for (const char* name : {"H2", "H2_OMB", "H2_FormLabel", "H2_FormName"})
