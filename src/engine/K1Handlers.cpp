@@ -14,16 +14,16 @@ namespace qv {
 
 namespace {
 
-bool isCodeCell(const Control& cell) {
-  return cell.tag().left(6).compare(QLatin1String("K1HELP"), Qt::CaseInsensitive) == 0;
-}
-
 void showPage(Screen& screen, int page) {
   if (Control* tabs = screen.find(QStringLiteral("SSTab1")))
     if (tabs->currentTab() != page) tabs->setCurrentTab(page);
 }
 
 }  // namespace
+
+bool isCodeCell(const Control& cell) {
+  return cell.tag().left(6).compare(QLatin1String("K1HELP"), Qt::CaseInsensitive) == 0;
+}
 
 bool isK1ShortId(const QString& shortId) {
   return shortId == u"K11041" || shortId == u"K11065" || shortId == u"K11120S";

@@ -13,6 +13,9 @@ class Screen;
 // Whether a screen's short id ("K11065") is one of the three K-1 screens.
 bool isK1ShortId(const QString& shortId);
 
+// A code cell: its tag begins "K1HELP" (any case), the box's code list after it.
+bool isCodeCell(const Control& cell);
+
 // The four lists of the K-1 grid defaults, in their order.
 enum K1Defaults { Text2Texts, Text3Tags, Text4Texts, Text5Tags };
 

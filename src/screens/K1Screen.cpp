@@ -19,6 +19,15 @@ const QString kCodeHelp = QStringLiteral("Press any Function Key (F1 - F12) for 
 const QString kFixedHelp = QStringLiteral("This value can't be changed");
 const char* const kCellArrays[] = {"Text1", "Text2", "Text3", "Text4", "Text5"};
 
+// The two columns of the Part III grid: box-number or code cells beside their
+// amount cells, and the grid default that keeps the code cells' design texts.
+struct GridColumn {
+  const char* codes;
+  const char* amounts;
+  K1Defaults designTexts;
+};
+constexpr GridColumn kGridColumns[] = {{"Text2", "Text3", Text2Texts}, {"Text4", "Text5", Text4Texts}};
+
 }  // namespace
 
 const std::vector<K1Traits>& k1Forms() {
@@ -81,9 +90,9 @@ bool K1Screen::isXCell(const Control& c) const { return c.name() == u"Text5" && 
 
 void K1Screen::SetTabOrder() {
   std::vector<Control*> order = array(QStringLiteral("Text1"));
-  for (const auto& [code, amount] : {std::pair{"Text2", "Text3"}, std::pair{"Text4", "Text5"}}) {
-    const auto codes = array(QLatin1String(code));
-    const auto amounts = array(QLatin1String(amount));
+  for (const GridColumn& column : kGridColumns) {
+    const auto codes = array(QLatin1String(column.codes));
+    const auto amounts = array(QLatin1String(column.amounts));
     for (size_t i = 0; i < amounts.size(); ++i) {
       if (i < codes.size()) order.push_back(codes[i]);
       order.push_back(amounts[i]);
@@ -130,18 +139,17 @@ void K1Screen::onLoad() {
 
 void K1Screen::recordRestored() {
   const ProgramState& s = state();
-  for (const auto& [code, amount] : {std::pair{"Text2", "Text3"}, std::pair{"Text4", "Text5"}}) {
-    const QStringList& design = s.K1GridDefaults[code == std::string_view("Text2") ? Text2Texts : Text4Texts];
-    for (Control* cell : array(QLatin1String(code))) {
+  for (const GridColumn& column : kGridColumns) {
+    const QStringList& design = s.K1GridDefaults[column.designTexts];
+    for (Control* cell : array(QLatin1String(column.codes))) {
       // Box numbers are the form's own: files that saved them upper-cased
       // ("4A") show them as the paper does again.
       if (cell->tag() == u"K1") {
         if (cell->index() < design.size()) cell->setText(design[cell->index()]);
         continue;
       }
-      if (cell->tag().left(6).compare(QLatin1String("K1HELP"), Qt::CaseInsensitive) != 0) continue;
-      if (k1CodeOverride(cell->tag().mid(7), cell->text()) != u"X") continue;
-      if (Control* partner = find(QLatin1String(amount), cell->index())) partner->setTag(QString());
+      if (!isCodeCell(*cell) || k1CodeOverride(cell->tag().mid(7), cell->text()) != u"X") continue;
+      if (Control* partner = find(QLatin1String(column.amounts), cell->index())) partner->setTag(QString());
     }
   }
 }
@@ -165,7 +173,7 @@ void K1Screen::onKeyDown(Control& c, int& keyCode, int) {
   if (c.name() != u"Text2" && c.name() != u"Text4") return;
   K1_GotFocus(*this, c, lastPage0(c));
   const bool functionKey = keyCode >= keys::F1 && keyCode <= keys::F12;
-  if (c.tag().left(6).compare(QLatin1String("K1HELP"), Qt::CaseInsensitive) != 0) return;
+  if (!isCodeCell(c)) return;
   if (!functionKey && !traits_.anyKeyOpensList) return;
   K1_Help_KeyDown(*this, c);
   keyCode = 0;
