@@ -8,6 +8,7 @@
 #include <QRadialGradient>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -22,6 +23,15 @@ constexpr qreal pi = 3.14159265358979323846;
 // rest of the card read as one sheet.
 const QColor cardPaper(228, 238, 248);
 constexpr qreal fadeHeight = 12.0;
+
+// The open line through the points at steps 0 to `last`.
+QPainterPath polyline(int last, const std::function<QPointF(int)>& pointAt)
+{
+    QPainterPath path(pointAt(0));
+    for (int step = 1; step <= last; ++step)
+        path.lineTo(pointAt(step));
+    return path;
+}
 
 // The colours of one kind of card.
 struct CardColours {
@@ -75,16 +85,11 @@ void drawPaper(QPainter& p, const CardColours& colours)
     for (int direction : {1, -1}) {
         int k = 0;
         for (qreal y0 = -2 * amplitude; y0 < bandHeight + 2 * amplitude; y0 += spacing, ++k) {
-            QPainterPath wave;
-            for (qreal x = 0; x <= bandWidth + 0.01; x += 0.75) {
-                const qreal phase = direction * 2 * pi * x / wavelength + k * 0.55;
-                const QPointF point(x, y0 + amplitude * std::sin(phase));
-                if (x == 0)
-                    wave.moveTo(point);
-                else
-                    wave.lineTo(point);
-            }
-            p.drawPath(wave);
+            const qreal step = 0.75;
+            p.drawPath(polyline(int(bandWidth / step), [&](int i) {
+                const qreal x = i * step;
+                return QPointF(x, y0 + amplitude * std::sin(direction * 2 * pi * x / wavelength + k * 0.55));
+            }));
         }
     }
     p.restore();
@@ -99,17 +104,11 @@ void drawRosette(QPainter& p, QPointF centre, qreal inner, qreal outer, const QC
     const int rings = 7;
     for (int ring = 0; ring < rings; ++ring) {
         const qreal radius = inner + (outer - inner) * ring / (rings - 1);
-        QPainterPath path;
-        for (int step = 0; step <= 720; ++step) {
+        p.drawPath(polyline(720, [&](int step) {
             const qreal angle = 2 * pi * step / 720;
             const qreal r = radius + 2.2 * std::sin(18 * angle + ring * 0.9);
-            const QPointF point = centre + QPointF(r * std::cos(angle), r * std::sin(angle));
-            if (step == 0)
-                path.moveTo(point);
-            else
-                path.lineTo(point);
-        }
-        p.drawPath(path);
+            return centre + QPointF(r * std::cos(angle), r * std::sin(angle));
+        }));
     }
     p.restore();
 }
@@ -161,16 +160,11 @@ void drawBeads(QPainter& p, QPointF centre, qreal radius, int count, qreal size,
 // A five-pointed star standing on two points.
 QPainterPath star(QPointF centre, qreal outer, qreal inner)
 {
-    QPainterPath path;
-    for (int i = 0; i < 10; ++i) {
+    QPainterPath path = polyline(9, [&](int i) {
         const qreal radius = i % 2 ? inner : outer;
         const qreal angle = -pi / 2 + pi * i / 5;
-        const QPointF point = centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
-        if (i == 0)
-            path.moveTo(point);
-        else
-            path.lineTo(point);
-    }
+        return centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
+    });
     path.closeSubpath();
     return path;
 }
