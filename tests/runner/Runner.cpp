@@ -96,8 +96,8 @@ bool Runner::run(const std::vector<Step>& steps, const QString& scenarioName, QS
   drive_ = std::make_unique<QTemporaryDir>();
   lockDir_ = std::make_unique<QTemporaryDir>();
   paths::setDriveRoot(u'C', drive_->path());
-  // Single-instance locks live in the temporary folder: one of our own per scenario.
-  qputenv("TMPDIR", lockDir_->path().toLocal8Bit());
+  // Single-instance locks live in the session's runtime folder: one of our own per scenario.
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(lockDir_->path()));
   clock::setPausesEnabled(false);
   if (widgetHost_) setHost(widgetHost_.get());
   else setHost(&host_);
