@@ -33,13 +33,21 @@ bool sameName(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsens
 // byte is "?" there, so it is looked up and written that way too.
 QString storedName(const QString& name) { return decodeWin1252(encodeWin1252(trim(name).toString())); }
 
+// A line's text: the Windows profile functions read lines as C strings, so
+// whatever follows a NUL on its line is not there for them.
+QStringView lineText(QStringView raw) {
+  const qsizetype nul = raw.indexOf(QChar(0));
+  return trim(nul < 0 ? raw : raw.first(nul));
+}
+
 Line parse(QStringView raw) {
-  const QStringView s = trim(raw);
+  const QStringView s = lineText(raw);
   Line line;
   if (s.startsWith(u';')) return line;
   if (s.startsWith(u'[')) {
-    // Without its closing bracket the line is no section header.
-    const qsizetype close = s.indexOf(u']');
+    // Without its closing bracket the line is no section header. The last
+    // bracket closes it, so that a name may hold one.
+    const qsizetype close = s.lastIndexOf(u']');
     if (close > 0) {
       line.kind = Line::Section;
       line.name = trim(s.mid(1, close - 1));
@@ -115,6 +123,15 @@ int copyCut(QStringView value, QString& buffer, int bufferSize) {
   return int(buffer.size());
 }
 
+// A line break or a NUL would end the line early.
+bool fitsOnALine(QStringView s) { return !s.contains(u'\r') && !s.contains(u'\n') && !s.contains(QChar(0)); }
+
+// A key name a "key=value" line can hold: one that no "=" cuts short and
+// that does not turn the line into a section header or a comment.
+bool isKeyName(QStringView name) {
+  return fitsOnALine(name) && !name.contains(u'=') && !name.startsWith(u'[') && !name.startsWith(u';');
+}
+
 QStringView trimTrailingSpaces(QStringView s) {
   while (s.endsWith(u' ')) s.chop(1);
   return s;
@@ -153,7 +170,7 @@ int GetPrivateProfileSectionA(const QString& section, QString& buffer, int buffe
       }
       // A line without "=" is given as it stands, as Windows does; blank
       // lines and comments are left out.
-      const QStringView text = trim(lines.at(i));
+      const QStringView text = lineText(lines.at(i));
       if (text.isEmpty() || text.startsWith(u';')) continue;
       all += text;
       all += QChar(0);
@@ -171,13 +188,16 @@ int GetPrivateProfileSectionA(const QString& section, QString& buffer, int buffe
 
 bool WritePrivateProfileStringA(const QString& section, const QString& key, const QString& value,
                                 const QString& file) {
+  const QString sectionName = storedName(section), keyName = storedName(key);
+  // What would not read back as written is not written at all.
+  if (!fitsOnALine(sectionName) || !isKeyName(keyName) || !fitsOnALine(value)) return false;
+
   const QString host = paths::toHost(file);
   const QFileInfo info(host);
   QString text;
   // An existing file that cannot be read must not be replaced by a new one.
   if (info.exists() && !readTextFile(host, text)) return false;
 
-  const QString sectionName = storedName(section), keyName = storedName(key);
   const QList<QStringView> views = splitLines(text);
   const Place place = locate(views, sectionName, keyName, true);
   QStringList lines;

@@ -21,8 +21,9 @@ int GetPrivateProfileSectionA(const QString& section, QString& buffer, int buffe
                               const QString& file);
 
 // Writes `key`=`value` into `section`, creating the file and the section when
-// missing. Returns false when the file cannot be written; the old file is then
-// left as it was.
+// missing. Returns false when the file cannot be written, or cannot hold the
+// name or the value as given (a line break or a NUL in any of them; a key with
+// "=" or beginning with "[" or ";"); the old file is then left as it was.
 bool WritePrivateProfileStringA(const QString& section, const QString& key, const QString& value,
                                 const QString& file);
 

@@ -90,7 +90,11 @@ void F6_K1Help::onLoad() {
     grid.setGridRow(-1);
     for (const QString& line : readK1HelpSection(F97_K1Key)) {
       const K1Code k = parseK1HelpLine(line);
-      grid.addGridRow(QStringList{k.code, k.purpose, k.info, k.flag}.join(u'\t'));
+      // Cell by cell: a tab in the file's text must not push it into the next column.
+      const int row = grid.rows();
+      grid.addGridRow(QString());
+      const QString texts[] = {k.code, k.purpose, k.info, k.flag};
+      for (int col = 0; col < 4; ++col) grid.setCell(row, col, texts[col]);
     }
   });
 }

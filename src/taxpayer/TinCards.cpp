@@ -44,11 +44,16 @@ QStringList sectionLines() {
 
 Record readRecord() {
   Record r;
+  QStringList seen;
   for (const QString& line : sectionLines()) {
     if (line.isEmpty()) continue;
-    const QStringList parts = line.split(u'=');
-    const QString key = lCase(parts[0]);
-    const QString value = parts.value(1);
+    // The value is all after the first "=": a name may hold one too.
+    const qsizetype eq = line.indexOf(u'=');
+    const QString key = lCase(line.left(eq));
+    const QString value = eq < 0 ? QString() : line.mid(eq + 1);
+    // The first of two lines of a key counts, as for every other read of it.
+    if (seen.contains(key)) continue;
+    seen << key;
     for (int t = 0; t < 2; ++t) {
       // The name is the first line of the name and address.
       if (key == QStringLiteral("tp%1nameaddr").arg(t + 1)) r.taxpayer[t].name = value.section(kLineBreak, 0, 0);

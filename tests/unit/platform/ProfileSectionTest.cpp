@@ -42,6 +42,15 @@ INSTANTIATE_TEST_SUITE_P(
                       SectionCase{"two characters", 2, rawText("\0\0"), 0}),
     qv::test::ByWhat());
 
+// A NUL ends its line, as for a single key: the listing's own NULs stay the
+// only line ends in it.
+TEST_F(TempDrive, ANulEndsItsLineInTheListing) {
+  put("S.inf", raw("[S]\r\nk=ab\0cd=1\r\nn\0o\r\n\0x=2\r\nz=3\r\n"));
+  QString buffer;
+  EXPECT_EQ(GetPrivateProfileSectionA("S", buffer, 1024, "C:\\S.inf"), 11);
+  EXPECT_EQ(buffer, rawText("k=ab\0n\0z=3\0\0"));
+}
+
 TEST_F(TempDrive, MissingOrEmptySectionGivesNothing) {
   put("S.inf", "[Empty]\r\n;only a comment\r\n[S]\r\nk=v\r\n");
   QString buffer = "old";

@@ -65,7 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"names outside Windows-1252 found as stored", "[?UKASZ]\r\nk?=1\r\n",
                   QString::fromUtf8("Łukasz"), QString::fromUtf8("kŻ"), "2", "[?UKASZ]\r\nk?=2\r\n"},
         WriteCase{"a name outside Windows-1252 written as stored", "", QString::fromUtf8("ŁUKASZ"), "k", "v",
-                  "[?UKASZ]\r\nk=v\r\n"}),
+                  "[?UKASZ]\r\nk=v\r\n"},
+        WriteCase{"a section name holding a bracket", "[A]\r\nk=1\r\n", "A]B", "k", "2",
+                  "[A]\r\nk=1\r\n\r\n[A]B]\r\nk=2\r\n"}),
     qv::test::ByWhat());
 
 TEST_F(TempDrive, KeepsA100kBLineWhenWriting) {
@@ -104,6 +106,35 @@ INSTANTIATE_TEST_SUITE_P(Cases, ProfileWriteFails,
                                            FailCase{"the folder is missing", "C:\\Missing\\User.inf"},
                                            FailCase{"the folder is a file", "C:\\File.txt\\User.inf"}),
                          qv::test::ByWhat());
+
+struct RefusedCase {
+  const char* what;
+  QString section, key, value;
+};
+inline void PrintTo(const RefusedCase& c, std::ostream* os) { *os << c.what; }
+
+class ProfileWriteRefuses : public TempDrive, public ::testing::WithParamInterface<RefusedCase> {};
+
+// A name or value the file cannot hold would read back as something else, or
+// make lines of its own: it is refused, and the file keeps what it had.
+TEST_P(ProfileWriteRefuses, WhatWouldNotReadBack) {
+  const RefusedCase& c = GetParam();
+  const QByteArray before = "[S]\r\nk=1\r\n[T]\r\nt=1\r\n";
+  put("User.inf", before);
+  EXPECT_FALSE(WritePrivateProfileStringA(c.section, c.key, c.value, "C:\\User.inf")) << c.what;
+  EXPECT_EQ(bytes("User.inf"), before) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProfileWriteRefuses,
+    ::testing::Values(RefusedCase{"a value with a line break", "S", "k", "C:\\x\r\n[T]\r\nt=2"},
+                      RefusedCase{"a value with a line feed", "S", "k", "a\nb"},
+                      RefusedCase{"a value with a NUL", "S", "k", QStringLiteral("a") + QChar(0) + "b"},
+                      RefusedCase{"a section name with a line break", "S]\r\nt=2\r\n[S", "k", "v"},
+                      RefusedCase{"a key with an equals sign", "S", "a=b", "v"},
+                      RefusedCase{"a key that would be a header", "T", "[S]", "v"},
+                      RefusedCase{"a key that would be a comment", "S", ";k", "v"}),
+    qv::test::ByWhat());
 
 // A file-size limit makes the write itself fail half way, even for root: the
 // old file must come through whole.

@@ -29,6 +29,15 @@ class TempDrive : public ::testing::Test {
   }
   void TearDown() override { qv::paths::setDriveRoot(u'C', {}); }
 
+  // The drive in memory where the host has a memory file system: fuzz tests
+  // replace files thousands of times, and each replacement waits for the disk.
+  void driveInMemory() {
+    QTemporaryDir memory(QStringLiteral("/dev/shm/qvtest-XXXXXX"));
+    if (!memory.isValid()) return;
+    dir_ = std::move(memory);
+    qv::paths::setDriveRoot(u'C', dir_.path());
+  }
+
   QString hostPath(const QString& name) const { return dir_.filePath(name); }
 
   void put(const QString& name, const QByteArray& bytes) const {

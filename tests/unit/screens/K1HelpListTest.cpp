@@ -102,6 +102,21 @@ TEST_F(K1HelpList, CancelTheCloseBoxAndTheHeaderReturnNothing) {
   EXPECT_EQ(w.F97_K1Box, "");
 }
 
+TEST_F(K1HelpList, ATabInALineStaysInItsCell) {
+  put(QStringLiteral("K1Help.inf"), "[K1-1041-Box14]\r\nT\tU|Purpose\twith a tab {More\tinformation}|X\r\n");
+  qv::F6_K1Help& w = open("K1-1041-Box14");
+  qv::Control& grid = w.ctl("FG");
+  ASSERT_EQ(grid.rows(), 2);
+  EXPECT_EQ(grid.cell(1, 0), "T\tU");
+  EXPECT_EQ(grid.cell(1, 1), "Purpose\twith a tab");
+  EXPECT_EQ(grid.cell(1, 2), "More\tinformation");
+  EXPECT_EQ(grid.cell(1, 3), "X");
+  grid.setGridRow(1);
+  w.click(grid);
+  EXPECT_EQ(w.F97_K1Box, "T\tU");
+  EXPECT_EQ(w.F97_K1OverRide, "X") << "the flag decides whether the amount takes text";
+}
+
 TEST_F(K1HelpList, ListsOnlyTheLinesReadWholeAndNothingForAMissingSection) {
   // 60 lines of 45 characters: 2046 characters hold 45 whole lines.
   EXPECT_EQ(open("K1-1065-Box20").ctl("FG").rows(), 1 + 2046 / 46);

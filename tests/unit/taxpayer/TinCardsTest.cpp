@@ -58,4 +58,26 @@ TEST_F(TinCardsSection, SeesTheLinesWithinTheBufferWhole) {
   }
 }
 
+// The cards read the same values as every other reader of the record.
+TEST_F(TinCardsSection, ReadsEachValueAsTheRecordHoldsIt) {
+  const struct {
+    const char* what;
+    QByteArray lines;
+    int field;
+    const char* shows;
+  } cases[] = {
+      {"a name holding an equals sign", "Dependent1=SMITH=JONES\xB7" "123-45-6781\r\n", 3, "SMITH=JONES"},
+      {"its number after it", "Dependent1=SMITH=JONES\xB7" "123-45-6781\r\n", 2, "123-45-6781"},
+      {"the first of two lines of a key", "TP1SSN=111-11-1111\r\n", 0, "123-45-6789"},
+  };
+  auto& cards = open<qv::F2_SS_ITIN>("F2_SS_ITIN");
+  for (const auto& c : cases) {
+    QDir().mkpath(hostPath(QStringLiteral("Inf")));
+    put(QStringLiteral("Inf/User.inf"), "[TESTER]\r\nTP1NameAddr=JOHN Q DOE\r\nTP1SSN=123-45-6789\r\n" + c.lines);
+    qv::TPInfo_Process_TIN_Cards(cards, 1);
+    EXPECT_TRUE(reports().empty()) << c.what;
+    EXPECT_EQ(field(c.field).text(), c.shows) << c.what;
+  }
+}
+
 }  // namespace
