@@ -5,6 +5,7 @@
 #include <QList>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace qvtest::fuzz {
 
@@ -76,24 +77,31 @@ std::vector<QByteArray> sectionsOf(const QByteArray& file) {
   return sections;
 }
 
-QStringList sectionNamesIn(const QByteArray& file) {
+namespace {
+// The names the lines of a file give, each line's name picked by `nameOf`.
+template <class NameOf>
+QStringList namesIn(const QByteArray& file, NameOf nameOf) {
   QStringList names;
-  for (const QByteArray& line : splitLines(file)) {
-    const QByteArray t = trimmed(line);
-    const qsizetype close = t.indexOf(']');
-    if (t.startsWith('[') && close > 0) names << qv::decodeWin1252(t.mid(1, close - 1));
-  }
+  for (const QByteArray& line : splitLines(file))
+    if (const std::optional<QByteArray> name = nameOf(trimmed(line))) names << qv::decodeWin1252(*name);
   return names;
+}
+}  // namespace
+
+QStringList sectionNamesIn(const QByteArray& file) {
+  return namesIn(file, [](const QByteArray& t) -> std::optional<QByteArray> {
+    const qsizetype close = t.indexOf(']');
+    if (t.startsWith('[') && close > 0) return t.mid(1, close - 1);
+    return std::nullopt;
+  });
 }
 
 QStringList keyNamesIn(const QByteArray& file) {
-  QStringList names;
-  for (const QByteArray& line : splitLines(file)) {
-    const QByteArray t = trimmed(line);
+  return namesIn(file, [](const QByteArray& t) -> std::optional<QByteArray> {
     const qsizetype eq = t.indexOf('=');
-    if (eq >= 0 && !t.startsWith(';')) names << qv::decodeWin1252(t.left(eq));
-  }
-  return names;
+    if (eq >= 0 && !t.startsWith(';')) return t.left(eq);
+    return std::nullopt;
+  });
 }
 
 QByteArray Mutator::telling(int count) {

@@ -5,6 +5,8 @@
 //
 // QV_FUZZ_INPUTS sets how many inputs each profile fuzz test runs (its CI
 // count otherwise), QV_FUZZ_SEED the seed.
+#include <gtest/gtest.h>
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -92,5 +94,29 @@ class Watchdog {
 
 // The line a fuzz run prints at its end, for the long runs' reports.
 void report(const char* what, int inputs, double seconds, double slowest, const std::string& extra = {});
+
+// The run of a fuzz test: input(i) makes input i, check(i, input) drives the
+// reader on it, under the watchdog, until every input has run or one failed
+// (named then). It prints the report line, with extra() after it, and
+// expects every input to have run and none to have taken long.
+template <class Input, class Check, class Extra>
+void run(const char* what, int ciCount, Input&& input, Check&& check, Extra&& extra) {
+  const int inputs = inputCount(ciCount);
+  Watchdog watchdog(60.0);
+  const auto start = std::chrono::steady_clock::now();
+  int done = 0;
+  while (done < inputs && !::testing::Test::HasFatalFailure()) {
+    const QByteArray bytes = input(done);
+    watchdog.begin(done, bytes);
+    check(done, bytes);
+    watchdog.end();
+    if (::testing::Test::HasFatalFailure()) ADD_FAILURE() << "input " << done << ": " << shown(bytes);
+    ++done;
+  }
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  report(what, done, seconds, watchdog.slowest(), extra());
+  EXPECT_EQ(done, inputs);
+  EXPECT_LT(watchdog.slowest(), 5.0) << "an input took so long it would look like a hang";
+}
 
 }  // namespace qvtest::fuzz

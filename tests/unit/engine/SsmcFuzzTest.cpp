@@ -118,27 +118,20 @@ class SsmcFuzz : public qvtest::ProgramScreenTest {
 };
 
 TEST_F(SsmcFuzz, MutatedSettingsOnTheConfigurationScreen) {
-  const int inputs = inputCount(kCiInputs);
   Mutator m(seed());
-  Watchdog watchdog(30.0);
-  const auto start = std::chrono::steady_clock::now();
-  int done = 0;
-  for (; done < inputs && !HasFatalFailure(); ++done) {
-    if (done % 200 == 0 || host_.pendingAnswers() > 0) host_ = qv::ScriptedHost();
-    const QByteArray bytes = m.mutate(seeds_);
-    watchdog.begin(done, bytes);
-    put(QStringLiteral("Inf/SSMC.inf"), bytes);
-    checkSettings(m);
-    if (!HasFatalFailure()) withholding(m);
-    if (!HasFatalFailure() && done % kBenefitsEvery == 0) benefits();
-    watchdog.end();
-    if (HasFatalFailure()) ADD_FAILURE() << "input " << done << ": " << shown(bytes);
-  }
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  report("SSMC.inf", done, seconds, watchdog.slowest(),
-         std::to_string(saves) + " passed and saved, " + std::to_string(questions) + " change questions");
-  EXPECT_EQ(done, inputs);
-  EXPECT_LT(watchdog.slowest(), 5.0) << "an input took so long it would look like a hang";
+  run(
+      "SSMC.inf", kCiInputs,
+      [&](int i) {
+        if (i % 200 == 0 || host_.pendingAnswers() > 0) host_ = qv::ScriptedHost();
+        return m.mutate(seeds_);
+      },
+      [&](int i, const QByteArray& bytes) {
+        put(QStringLiteral("Inf/SSMC.inf"), bytes);
+        checkSettings(m);
+        if (!::testing::Test::HasFatalFailure()) withholding(m);
+        if (!::testing::Test::HasFatalFailure() && i % kBenefitsEvery == 0) benefits();
+      },
+      [&] { return std::to_string(saves) + " passed and saved, " + std::to_string(questions) + " change questions"; });
 }
 
 }  // namespace

@@ -115,25 +115,20 @@ class FormsInfFuzz : public FilesTest {
 };
 
 TEST_F(FormsInfFuzz, EveryScreenStartsUpOnMutatedEntries) {
-  const int inputs = inputCount(kCiInputs);
   Mutator m(seed());
-  Watchdog watchdog(60.0);
-  const auto start = std::chrono::steady_clock::now();
-  int done = 0;
-  for (; done < inputs && !HasFatalFailure(); ++done) {
-    if (done % 100 == 0) host_ = qv::ScriptedHost();  // what it recorded would only grow
-    const QString name = QLatin1String(screens_[size_t(done) % screens_.size()]);
-    const QByteArray bytes = file(m, name);
-    watchdog.begin(done, bytes);
-    formsInf(bytes);
-    checkScreen(m, name, done % kThroughFileEvery == 0);
-    watchdog.end();
-    if (HasFatalFailure()) ADD_FAILURE() << "input " << done << ", " << qPrintable(name) << ": " << shown(bytes);
-  }
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  report("Forms.inf", done, seconds, watchdog.slowest(), std::to_string(opened) + " records opened as files");
-  EXPECT_EQ(done, inputs);
-  EXPECT_LT(watchdog.slowest(), 5.0) << "an input took so long it would look like a hang";
+  auto screenOf = [&](int i) { return QLatin1String(screens_[size_t(i) % screens_.size()]); };
+  run(
+      "Forms.inf", kCiInputs,
+      [&](int i) {
+        if (i % 100 == 0) host_ = qv::ScriptedHost();  // what it recorded would only grow
+        return file(m, screenOf(i));
+      },
+      [&](int i, const QByteArray& bytes) {
+        SCOPED_TRACE(screenOf(i).data());
+        formsInf(bytes);
+        checkScreen(m, screenOf(i), i % kThroughFileEvery == 0);
+      },
+      [&] { return std::to_string(opened) + " records opened as files"; });
 }
 
 }  // namespace

@@ -155,27 +155,22 @@ class UserSettingsFuzz : public FrameTest {
 };
 
 TEST_F(UserSettingsFuzz, StartUpAndLoadTPOnMutatedSettings) {
-  const int inputs = inputCount(kCiInputs);
   Mutator m(seed());
-  Watchdog watchdog(60.0);
-  const auto start = std::chrono::steady_clock::now();
-  int done = 0;
-  for (; done < inputs && !HasFatalFailure(); ++done) {
-    if (done % 50 == 0) host_ = qv::ScriptedHost();  // what it recorded would only grow
-    const QByteArray bytes = m.mutate(seeds_);
-    watchdog.begin(done, bytes);
-    put(QStringLiteral("QuorvaneInfFiles/Velmora/UserVelmora.inf"), bytes);
-    checkStartUp();
-    if (!HasFatalFailure()) checkLoadTP(m, kTargets[size_t(done) % std::size(kTargets)]);
-    watchdog.end();
-    if (HasFatalFailure()) ADD_FAILURE() << "input " << done << ": " << shown(bytes);
-  }
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  const int made = int(QDir(dir_.filePath(QStringLiteral("cwd"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size());
-  report("user settings file", done, seconds, watchdog.slowest(),
-         std::to_string(made) + " folders made beside the program for relative paths");
-  EXPECT_EQ(done, inputs);
-  EXPECT_LT(watchdog.slowest(), 5.0) << "an input took so long it would look like a hang";
+  run(
+      "user settings file", kCiInputs,
+      [&](int i) {
+        if (i % 50 == 0) host_ = qv::ScriptedHost();  // what it recorded would only grow
+        return m.mutate(seeds_);
+      },
+      [&](int i, const QByteArray& bytes) {
+        put(QStringLiteral("QuorvaneInfFiles/Velmora/UserVelmora.inf"), bytes);
+        checkStartUp();
+        if (!::testing::Test::HasFatalFailure()) checkLoadTP(m, kTargets[size_t(i) % std::size(kTargets)]);
+      },
+      [&] {
+        const auto made = QDir(dir_.filePath(QStringLiteral("cwd"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size();
+        return std::to_string(made) + " folders made in the working folder for relative paths";
+      });
 }
 
 }  // namespace

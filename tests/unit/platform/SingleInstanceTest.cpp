@@ -36,6 +36,20 @@ QStringList entries(const QString& folder) {
   return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
+// How often `first` was asked to come to the front once `second` asked it.
+int raisesAfterRequest(SingleInstance& first, SingleInstance& second) {
+  int raised = 0;
+  QEventLoop loop;
+  QObject::connect(&first, &SingleInstance::raiseRequested, &loop, [&] {
+    ++raised;
+    loop.quit();
+  });
+  QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+  second.requestRaise();
+  loop.exec();
+  return raised;
+}
+
 // The session's runtime folder and the shared temporary folder are folders of
 // the test's own, put back afterwards.
 class SingleInstanceTest : public ::testing::Test {
@@ -80,19 +94,9 @@ TEST_F(SingleInstanceTest, SecondCopyRaisesTheFirst) {
   const QString key = uniqueKey("Raise");
   SingleInstance first(key);
   ASSERT_TRUE(first.acquire());
-  int raised = 0;
-  QEventLoop loop;
-  QObject::connect(&first, &SingleInstance::raiseRequested, &loop, [&] {
-    ++raised;
-    loop.quit();
-  });
-  QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-
   SingleInstance second(key);
   ASSERT_FALSE(second.acquire());
-  second.requestRaise();
-  loop.exec();
-  EXPECT_GE(raised, 1);
+  EXPECT_GE(raisesAfterRequest(first, second), 1);
 }
 
 TEST_F(SingleInstanceTest, LockOfADeadCopyDoesNotBlock) {
@@ -157,18 +161,9 @@ TEST_F(SingleInstanceTest, ALinkAtTheRequestFileIsNotWrittenThrough) {
   ASSERT_TRUE(first.acquire());
   EXPECT_EQ(victimText(), text) << "starting truncated the file the link points at";
   EXPECT_FALSE(QFileInfo(base + ".raise").isSymLink());
-  int raised = 0;
-  QEventLoop loop;
-  QObject::connect(&first, &SingleInstance::raiseRequested, &loop, [&] {
-    ++raised;
-    loop.quit();
-  });
-  QTimer::singleShot(5000, &loop, &QEventLoop::quit);
   SingleInstance second(key);
   ASSERT_FALSE(second.acquire());
-  second.requestRaise();
-  loop.exec();
-  EXPECT_GE(raised, 1) << "its own request file still raises it";
+  EXPECT_GE(raisesAfterRequest(first, second), 1) << "its own request file still raises it";
 
   // Put there while it runs: the request goes nowhere.
   plantLink();

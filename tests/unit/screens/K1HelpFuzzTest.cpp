@@ -143,45 +143,42 @@ class K1HelpFuzz : public qvtest::ProgramScreenTest {
 };
 
 TEST_F(K1HelpFuzz, MutatedCodeLists) {
-  const int inputs = inputCount(kCiInputs);
   Mutator m(seed());
-  Watchdog watchdog(30.0);
-  const auto start = std::chrono::steady_clock::now();
-  int throughCells = 0, done = 0;
+  int throughCells = 0;
   qv::Screen* k1 = nullptr;
   std::vector<qv::Control*> cells;
-  for (; done < inputs && !HasFatalFailure(); ++done) {
-    if (done % 1000 == 0) host_ = qv::ScriptedHost();  // what it recorded would only grow
-    const bool throughCell = done % kThroughCellEvery == 0;
-    if (throughCell && (done / kThroughCellEvery) % 100 == 0) {
-      if (k1) k1->unload();
-      k1 = &open<qv::Screen>(kK1Screens[(done / kThroughCellEvery / 100) % std::size(kK1Screens)]);
-      cells.clear();
-      for (const char* codes : {"Text2", "Text4"})
-        for (qv::Control* c : k1->array(QLatin1String(codes)))
-          if (qv::isCodeCell(*c)) cells.push_back(c);
-      ASSERT_FALSE(cells.empty());
-    }
-    qv::Control* cell = throughCell ? m.among(cells) : nullptr;
-    const QStringList known = sectionNamesIn(m.among(sections_));
-    const QString section = cell ? cell->tag().mid(7) : m.oneIn(5) ? m.name(known) : known.value(0);
-    const QByteArray bytes = file(m, section);
-    watchdog.begin(done, bytes);
-    put(QStringLiteral("K1Help.inf"), bytes);
-    if (cell) {
-      checkCell(m, *k1, *cell);
-      ++throughCells;
-    } else {
-      checkList(m, section);
-    }
-    if (qv::k1HelpScreen().loaded()) qv::k1HelpScreen().unload();
-    watchdog.end();
-    if (HasFatalFailure()) ADD_FAILURE() << "input " << done << ", section " << qPrintable(section) << ": " << shown(bytes);
-  }
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  report("K1Help.inf", done, seconds, watchdog.slowest(), std::to_string(throughCells) + " through a code cell");
-  EXPECT_EQ(done, inputs);
-  EXPECT_LT(watchdog.slowest(), 5.0) << "an input took so long it would look like a hang";
+  qv::Control* cell = nullptr;
+  QString section;
+  run(
+      "K1Help.inf", kCiInputs,
+      [&](int i) {
+        if (i % 1000 == 0) host_ = qv::ScriptedHost();  // what it recorded would only grow
+        const bool throughCell = i % kThroughCellEvery == 0;
+        if (throughCell && (i / kThroughCellEvery) % 100 == 0) {
+          if (k1) k1->unload();
+          k1 = &open<qv::Screen>(kK1Screens[size_t(i / kThroughCellEvery / 100) % std::size(kK1Screens)]);
+          cells.clear();
+          for (const char* codes : {"Text2", "Text4"})
+            for (qv::Control* c : k1->array(QLatin1String(codes)))
+              if (qv::isCodeCell(*c)) cells.push_back(c);
+        }
+        cell = throughCell && !cells.empty() ? m.among(cells) : nullptr;
+        const QStringList known = sectionNamesIn(m.among(sections_));
+        section = cell ? cell->tag().mid(7) : m.oneIn(5) ? m.name(known) : known.value(0);
+        return file(m, section);
+      },
+      [&](int, const QByteArray& bytes) {
+        SCOPED_TRACE("section " + section.toStdString());
+        put(QStringLiteral("K1Help.inf"), bytes);
+        if (cell) {
+          checkCell(m, *k1, *cell);
+          ++throughCells;
+        } else {
+          checkList(m, section);
+        }
+        if (qv::k1HelpScreen().loaded()) qv::k1HelpScreen().unload();
+      },
+      [&] { return std::to_string(throughCells) + " through a code cell"; });
 }
 
 }  // namespace
