@@ -185,8 +185,12 @@ bool WritePrivateProfileStringA(const QString& section, const QString& key, cons
   for (QStringView v : views) lines.append(v.toString());
 
   if (place.key >= 0) {
-    // In place, keeping the key as the file spells it.
-    lines[place.key] = parse(views.at(place.key)).name.toString() + u'=' + value;
+    // In place, keeping the key as the file spells it. A line that already
+    // reads so is left alone: every value reads the same without the write,
+    // and a screen that writes back what it read opens without a disk flush.
+    const QString line = parse(views.at(place.key)).name.toString() + u'=' + value;
+    if (views.at(place.key) == line) return true;
+    lines[place.key] = line;
   } else if (place.section >= 0) {
     const qsizetype at = (place.lastKey >= 0 ? place.lastKey : place.section) + 1;
     lines.insert(at, keyName + u'=' + value);
