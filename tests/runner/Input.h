@@ -41,6 +41,12 @@ class UserInput {
   virtual void closeWindow(Screen& screen) = 0;
   // The control that has the keyboard; nullptr for none.
   virtual Control* keyboardControl() = 0;
+  // Whether the control with the keyboard shows it: through the widgets, Qt
+  // draws its focus frame; the model has no picture, so there it does.
+  virtual bool focusShown(Control& c) {
+    (void)c;
+    return true;
+  }
   // Lets the windows catch up after a step (repaints, deferred deletes).
   virtual void settle() {}
 };

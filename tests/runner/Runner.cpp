@@ -415,7 +415,7 @@ void Runner::expectControl(const QStringList& a) {
 }
 
 void Runner::expectFocus(const QStringList& a) {
-  need(a, 1, "expect focus <control> | none");
+  need(a, 1, "expect focus <control> [shown] | none");
   requireStarted();
   Control* f = input_->keyboardControl();
   if (a[0] == u"none") {
@@ -426,6 +426,8 @@ void Runner::expectFocus(const QStringList& a) {
   if (f != &want)
     fail(QStringLiteral("the focus is on %1 of %2")
              .arg(f ? f->displayName() : QStringLiteral("nothing"), f ? f->screen()->name() : QStringLiteral("no screen")));
+  if (a.value(1) == u"shown" && !input_->focusShown(want))
+    fail(QStringLiteral("%1 has the keyboard but looks as without it").arg(want.displayName()));
 }
 
 void Runner::expectScreen(const QStringList& a) {

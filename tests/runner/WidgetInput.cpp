@@ -168,6 +168,20 @@ class WidgetInput final : public UserInput {
     return nullptr;
   }
 
+  bool focusShown(Control& c) override {
+    // Qt's styles frame the focused option button, check box or list only in
+    // a window marked for keyboard use: drawn both ways, the two must differ.
+    QWidget* w = viewOf(*c.screen())->widgetFor(c);
+    if (!w || !w->hasFocus()) return false;
+    QWidget* window = w->window();
+    const bool marked = window->testAttribute(Qt::WA_KeyboardFocusChange);
+    const QImage seen = w->grab().toImage();
+    window->setAttribute(Qt::WA_KeyboardFocusChange, false);
+    const QImage unmarked = w->grab().toImage();
+    window->setAttribute(Qt::WA_KeyboardFocusChange, marked);
+    return seen != unmarked;
+  }
+
   void settle() override { settleEvents(); }
 
  private:
