@@ -182,6 +182,7 @@ struct Reader {
     if (o.contains(QLatin1String("currentTab"))) r.setCurrentTab(num("currentTab", 0));
     if (o.contains(QLatin1String("rows")) || o.contains(QLatin1String("cols")))
       r.setGridSize(num("rows", 0), num("cols", 0));
+    r.setRowHeight(num("rowHeight", 0));
     s.add(std::move(c));
     return true;
   }

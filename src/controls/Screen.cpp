@@ -378,7 +378,31 @@ void Screen::typeText(const QString& text) {
   }
 }
 
+namespace {
+// The keys that move a grid's current row, over the rows below its fixed
+// first row; a page is as many rows as fit below that one.
+void moveGridRow(Control& grid, int keyCode) {
+  constexpr int kFirst = 1, kRowHeightByFont = 240;
+  const int last = grid.rows() - 1;
+  if (last < kFirst) return;
+  const int page = std::max(1, grid.height() / (grid.rowHeight() > 0 ? grid.rowHeight() : kRowHeightByFont) - 1);
+  const int at = grid.gridRow() < kFirst ? kFirst - 1 : grid.gridRow();
+  int row;
+  switch (keyCode) {
+    case keys::Up: row = at - 1; break;
+    case keys::Down: row = at + 1; break;
+    case keys::PageUp: row = at - page; break;
+    case keys::PageDown: row = at + page; break;
+    case keys::Home: row = kFirst; break;
+    case keys::End: row = last; break;
+    default: return;
+  }
+  grid.setGridRow(std::clamp(row, kFirst, last));
+}
+}  // namespace
+
 void Screen::defaultKeyAction(Control& c, int keyCode, int shift) {
+  if (c.type() == ControlType::Grid) moveGridRow(c, keyCode);
   if (c.type() != ControlType::TextBox) return;
   const int len = c.text().size();
   switch (keyCode) {

@@ -92,7 +92,16 @@ void F6_K1Help::onLoad() {
       const K1Code k = parseK1HelpLine(line);
       grid.addGridRow(QStringList{k.code, k.purpose, k.info, k.flag}.join(u'\t'));
     }
+    // The first code is current as the list opens: the keys start there.
+    if (grid.rows() > 1) grid.setGridRow(1);
   });
+}
+
+void F6_K1Help::onKeyPress(Control& c, int& keyAscii) {
+  // Enter takes the current row as a click does (Escape is Cancel's).
+  if (keyAscii != keys::Return || !sameText(c.name(), QLatin1String("FG"))) return;
+  keyAscii = 0;
+  FG_Click(c);
 }
 
 void F6_K1Help::onClick(Control& c) {

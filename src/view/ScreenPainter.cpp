@@ -389,6 +389,7 @@ Qt::Alignment ScreenPainter::gridColumnAlignment(const Control& grid, int col) {
 }
 
 int ScreenPainter::gridRowHeight(const Control& grid) {
+  if (grid.rowHeight() > 0) return snapTwips(grid.rowHeight());
   const double line = QFontMetricsF(paintFont(grid)).height() + 4 * Px;
   return std::max(240, int(std::ceil(line / Px)) * TwipsPerPixel);
 }

@@ -65,7 +65,8 @@ class ScreenPainter {
   static QRectF textBoxTextRect(const Control& box, const QRectF& rect);
   // A grid column's width (twips); columns without one are 960 wide.
   static int gridColumnWidth(const Control& grid, int col);
-  // A grid row's height (twips): the font's line with a little room, at least 240.
+  // A grid row's height (twips): its own, or the font's line with a little
+  // room, at least 240.
   static int gridRowHeight(const Control& grid);
   // A grid column's horizontal alignment, from its alignment setting.
   static Qt::Alignment gridColumnAlignment(const Control& grid, int col);

@@ -31,7 +31,8 @@ class ModelInput final : public UserInput {
         {"backspace", keys::Back}, {"escape", keys::Escape},  {"esc", keys::Escape},
         {"delete", keys::Delete},  {"left", keys::Left},      {"right", keys::Right},
         {"up", keys::Up},          {"down", keys::Down},      {"home", keys::Home},
-        {"end", keys::End},        {"space", keys::Space},    {"shift", keys::Shift},
+        {"end", keys::End},        {"pageup", keys::PageUp},  {"pagedown", keys::PageDown},
+        {"space", keys::Space},    {"shift", keys::Shift},
     };
     int code = 0, ch = 0;
     if (auto it = named.find(k.key); it != named.end()) {

@@ -54,6 +54,19 @@ QString boolText(bool b) { return b ? QStringLiteral("true") : QStringLiteral("f
 Runner::Runner(QString programDir, Mode mode) : programDir_(std::move(programDir)), mode_(mode) {
   if (mode_ == Mode::Widgets) widgetHost_ = std::make_unique<WidgetHost>(host_);
   else input_ = modelInput();
+  // Keys that answer a modal window are pressed while it waits, inside the
+  // program's own event handling: a failure is kept for the step to report.
+  host_.pressKeys = [this](const QStringList& keys) {
+    try {
+      input_->settle();  // the window comes to the front and takes the keyboard
+      for (const QString& k : keys) {
+        input_->key(parseKeyName(k));
+        input_->settle();
+      }
+    } catch (const Failure& f) {
+      keysFailure_ = f.message;
+    }
+  };
 }
 
 Runner::~Runner() {
@@ -82,6 +95,7 @@ const std::map<QString, Runner::Handler>& Runner::commands() {
       {"another-copy-running", &Runner::cmdAnotherCopy},
       {"printers", &Runner::cmdPrinters},
       {"answer", &Runner::cmdAnswer},         {"answer-file", &Runner::cmdAnswerFile},
+      {"answer-keys", &Runner::cmdAnswerKeys},
       {"menu", &Runner::cmdMenu},             {"button", &Runner::cmdButton},
       {"click", &Runner::cmdClick},           {"focus", &Runner::cmdFocus},
       {"type", &Runner::cmdType},             {"key", &Runner::cmdKey},
@@ -108,6 +122,7 @@ bool Runner::run(const std::vector<Step>& steps, const QString& scenarioName, QS
       if (it == commands().end()) fail(QStringLiteral("unknown step \"%1\"").arg(st.words.value(0)));
       (this->*(it->second))(st.words.mid(1));
       if (input_) input_->settle();
+      if (!keysFailure_.isEmpty()) fail(QStringLiteral("answering with keys: ") + keysFailure_);
       ++done;
     } catch (const Failure& f) {
       report = QStringLiteral("%1:%2: %3\n  %4").arg(scenarioName).arg(st.line).arg(st.source, f.message);
@@ -286,6 +301,12 @@ void Runner::cmdAnswer(const QStringList& a) {
 void Runner::cmdAnswerFile(const QStringList& a) {
   need(a, 1, "answer-file \"C:\\path\" | cancel");
   host_.queueFile(a[0] == u"cancel" ? QString() : a[0]);
+}
+
+void Runner::cmdAnswerKeys(const QStringList& a) {
+  need(a, 1, "answer-keys <Key> [<Key> ...]   (pressed in the next modal window)");
+  for (const QString& k : a) parseKeyName(k);  // an unknown name fails here, not in the window
+  host_.queueKeys(a);
 }
 
 void Runner::cmdMenu(const QStringList& a) {

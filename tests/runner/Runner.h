@@ -55,6 +55,7 @@ class Runner {
   // What the user does.
   void cmdAnswer(const QStringList& a);
   void cmdAnswerFile(const QStringList& a);
+  void cmdAnswerKeys(const QStringList& a);
   void cmdMenu(const QStringList& a);
   void cmdButton(const QStringList& a);
   void cmdClick(const QStringList& a);
@@ -112,6 +113,7 @@ class Runner {
   long long checkedPause_ = 0;
   size_t checkedPrintJobs_ = 0;
   size_t checkedDialogs_ = 0;
+  QString keysFailure_;  // keys that could not be pressed in a modal window
 };
 
 }  // namespace qv::scenario

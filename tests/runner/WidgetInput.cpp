@@ -124,7 +124,8 @@ class WidgetInput final : public UserInput {
         {"backspace", Qt::Key_Backspace}, {"escape", Qt::Key_Escape}, {"esc", Qt::Key_Escape},
         {"delete", Qt::Key_Delete},   {"left", Qt::Key_Left},     {"right", Qt::Key_Right},
         {"up", Qt::Key_Up},           {"down", Qt::Key_Down},     {"home", Qt::Key_Home},
-        {"end", Qt::Key_End},         {"space", Qt::Key_Space},   {"shift", Qt::Key_Shift},
+        {"end", Qt::Key_End},         {"pageup", Qt::Key_PageUp}, {"pagedown", Qt::Key_PageDown},
+        {"space", Qt::Key_Space},     {"shift", Qt::Key_Shift},
     };
     QWidget* w = keyboardWidget();
     if (auto it = named.find(k.key); it != named.end()) {

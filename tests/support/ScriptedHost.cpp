@@ -9,6 +9,8 @@ void ScriptedHost::queueAnswer(const QString& buttonCaption, const QString& inpu
   answers_.push_back({buttonCaption, input});
 }
 
+void ScriptedHost::queueKeys(const QStringList& keys) { answers_.push_back({{}, {}, keys}); }
+
 void ScriptedHost::queueFile(const QString& path) { files_.push_back(path); }
 
 namespace {
@@ -34,7 +36,11 @@ ModalAnswer ScriptedHost::answerModal(Screen& screen) {
       rec.buttons << shown(c->caption());
     }
   ModalAnswer answer;
-  if (!answers_.empty()) {
+  if (!answers_.empty() && !answers_.front().keys.isEmpty()) {
+    answer.keys = answers_.front().keys;
+    answers_.pop_front();
+    rec.pressed = QStringLiteral("keys ") + answer.keys.join(u' ');
+  } else if (!answers_.empty()) {
     const Answer a = answers_.front();
     answers_.pop_front();
     if (!a.input.isNull())
@@ -72,6 +78,9 @@ void ScriptedHost::showModal(Screen& screen) {
   if (!screen.loaded()) screen.load();
   screen.setVisible(true);
   screen.activate();
+  // As a window shown for the first time: the first tab stop takes the
+  // keyboard unless Activate put it somewhere.
+  if (screen.loaded() && !screen.activeControl()) screen.focusFirst();
   const ModalAnswer answer = answerModal(screen);
   if (!answer.input.isNull()) screen.ctl(QStringLiteral("Text1")).setText(answer.input);
   if (answer.press) screen.click(*answer.press);
@@ -79,6 +88,7 @@ void ScriptedHost::showModal(Screen& screen) {
     answer.grid->setGridRow(answer.row);
     screen.click(*answer.grid);
   }
+  if (!answer.keys.isEmpty() && pressKeys) pressKeys(answer.keys);
   // A screen no button closed is closed as by its close box.
   if (screen.loaded()) screen.unload();
 }

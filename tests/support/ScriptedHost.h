@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/Host.h"
@@ -46,6 +47,7 @@ struct ModalAnswer {
   QString input;
   Control* grid = nullptr;  // or the row of a list to click (the K-1 code list)
   int row = -1;
+  QStringList keys;  // or keys to press in it ("Down", "Enter"), by pressKeys
 };
 
 class ScriptedHost : public Host {
@@ -53,6 +55,10 @@ class ScriptedHost : public Host {
   // The next modal screen or message box is answered by pressing the button
   // with this caption, after typing `input` into its input box when given.
   void queueAnswer(const QString& buttonCaption, const QString& input = QString());
+  // The next modal screen is answered with these keys, pressed by pressKeys
+  // where the window has put the keyboard.
+  void queueKeys(const QStringList& keys);
+  std::function<void(const QStringList& keys)> pressKeys;
   // The next file dialog answers this program path ("" = cancelled).
   void queueFile(const QString& path);
 
@@ -101,6 +107,7 @@ class ScriptedHost : public Host {
  private:
   struct Answer {
     QString button, input;
+    QStringList keys;
   };
   std::deque<Answer> answers_;
   std::deque<QString> files_;

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QMouseEvent>
 #include <QTextEdit>
 #include <QTest>
@@ -189,6 +190,52 @@ TEST_F(ViewInput, ListChoiceGoesThroughTheModel) {
   EXPECT_EQ(ctl("cbo").listIndex(), 1);
   EXPECT_EQ(combo->currentIndex(), 1);
   EXPECT_TRUE(screen.events.contains("Click:cbo"));
+}
+
+// The K-1 code list: the model's current row is the highlighted one, kept in
+// sight; the keys reach the model through the list widget.
+TEST(ViewGrid, TheCurrentRowShowsHighlightedAndTheKeysMoveIt) {
+  RecordingScreen list(QStringLiteral("F6_K1Help"), {});
+  list.load();
+  Control& grid = list.ctl(QStringLiteral("FG"));
+  grid.setGridSize(1, 4);
+  for (int i = 0; i < 60; ++i) grid.addGridRow(QStringLiteral("C%1\tPurpose %1").arg(i));
+  ScreenView view(list);
+  view.resize(view.sizeHint());
+  view.show();
+  view.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+  auto* table = qobject_cast<QTableWidget*>(view.widgetFor(grid));
+  ASSERT_TRUE(table);
+  EXPECT_EQ(table->rowHeight(5), twipsToPixels(grid.rowHeight())) << "the rows the model pages by";
+  EXPECT_TRUE(table->selectedItems().isEmpty());
+
+  auto shownRow = [&] {
+    const QList<QTableWidgetItem*> picked = table->selectedItems();
+    return picked.isEmpty() ? -1 : picked.first()->row();
+  };
+  auto highlighted = [&](int row) {
+    const QRect cell = table->visualItemRect(table->item(row, 1));
+    if (!table->viewport()->rect().contains(cell)) return false;  // out of sight
+    const QImage picture = table->viewport()->grab().toImage();
+    return picture.pixelColor(cell.right() - 2, cell.center().y()) == table->palette().color(QPalette::Highlight);
+  };
+  grid.setGridRow(3);
+  EXPECT_EQ(shownRow(), 3);
+  EXPECT_TRUE(highlighted(3));
+  EXPECT_FALSE(highlighted(4));
+
+  list.setFocus(grid);
+  QTest::keyClick(table, Qt::Key_End);
+  EXPECT_EQ(grid.gridRow(), 60);
+  EXPECT_EQ(shownRow(), 60);
+  EXPECT_TRUE(highlighted(60)) << "the last row is scrolled into sight";
+  QTest::keyClick(table, Qt::Key_Home);
+  QTest::keyClick(table, Qt::Key_Down);
+  EXPECT_EQ(grid.gridRow(), 2);
+  EXPECT_TRUE(highlighted(2));
+  grid.setGridRow(-1);
+  EXPECT_EQ(shownRow(), -1);
 }
 
 TEST(KeyMap, QtKeysInTheProgramsCodes) {
