@@ -184,8 +184,9 @@ void Form_Clear() {
   });
 }
 
-void Form_Print(Screen& screen) {
+QString Form_Print(Screen& screen) {
   const ProgramState& s = state();
+  QString printed;
   trap(QStringLiteral("M3_Quorvane:Form_Print"), [&] {
     ignoringErrors([&] {
       for (Control* c : screen.controls())
@@ -200,9 +201,9 @@ void Form_Print(Screen& screen) {
 
     QString printer = currentPrinterName();
     if (printer.isEmpty()) printer = host().printers().value(0);
-    QString why;
+    PrintOutcome outcome;
     if (printer.isEmpty()) {
-      why = QStringLiteral("No printer is installed.");
+      outcome.error = QStringLiteral("No printer is installed.");
     } else {
       // A K-1 prints its page in front as the sheet of paper, the way its
       // picture shows it; the screen is put back however the printing went.
@@ -218,11 +219,17 @@ void Form_Print(Screen& screen) {
         screen.setWidth(width);
         if (status) status->setVisible(statusShown);
       });
-      if (host().printScreen(screen, printer, &why)) return;
+      if (host().printScreen(screen, printer, outcome)) {
+        printed = outcome.file.isEmpty() ? QStringLiteral("Sent to the printer ") + printer
+                                         : QStringLiteral("Printed to ") + paths::toProgram(outcome.file);
+        return;
+      }
     }
     Show_MBX(QStringLiteral("M3_Quorvane:Form_Print"), 800,
-             QStringLiteral("The form was not printed.\r\n") + why, QStringLiteral("OK"), false, {}, {}, {}, 1);
+             QStringLiteral("The form was not printed.\r\n") + outcome.error, QStringLiteral("OK"), false, {}, {}, {},
+             1);
   });
+  return printed;
 }
 
 void Verify_INF_Entry(const QString& mode) {

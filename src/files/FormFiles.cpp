@@ -34,17 +34,6 @@ namespace {
 
 constexpr QChar kLineBreak = QChar(0x00BB);
 
-// The status line of the screen in red, saying which file it is.
-void showFile(Screen& form, const QString& path) {
-  try {
-    if (Control* status = form.find(QStringLiteral("labelMisc"))) {
-      status->setForeColor(colors::Red);
-      status->setCaption(path);
-    }
-  } catch (const ProgramError&) {
-  }
-}
-
 // The Forms.inf section of a record prefix.
 QString sectionOfPrefix(const QString& prefix) {
   const QString upper = uCase(prefix);
@@ -179,7 +168,7 @@ void Save_File() {
     first.SetFocus();
   });
   // After the focus, whose help text would hide it: where the file went.
-  if (!saved.isEmpty()) showFile(currentForm(), saved);
+  if (!saved.isEmpty()) Show_Status(currentForm(), saved);
 }
 
 void Open_File() {
@@ -220,7 +209,7 @@ QString Read_File() {
     s.CurrentForm = &screen;
     Form_Position(screen);
     formName = form;
-    showFile(screen, path);
+    Show_Status(screen, path);
     if (sameText(form, QLatin1String("F5_TPInfo")))
       if (Control* label = screen.find(QStringLiteral("Label1"))) label->setBackColor(0x0000FFFF);
     restoreItems(screen, s.FileRecord);
@@ -229,7 +218,7 @@ QString Read_File() {
     // The date edits clear the status line as they start; unless one left its
     // complaint there, it shows the file again.
     if (Control* status = screen.find(QStringLiteral("labelMisc")); status && status->caption().isEmpty())
-      showFile(screen, path);
+      Show_Status(screen, path);
     if (sameText(form, QLatin1String("F5_TPInfo"))) rememberMainPersons(screen);
     if (sameText(form, QLatin1String("F2_SS_ITIN"))) showCardPictures(screen);
   });

@@ -1,6 +1,7 @@
 #include "frame/MainWindow.h"
 
 #include <QFile>
+#include <QScopedValueRollback>
 #include <cmath>
 
 #include "engine/FieldEdits.h"
@@ -431,6 +432,9 @@ void F0_MDI::cmdBtn_Click(int index) {
   ProgramState& s = state();
   const QString caption = ctl(QStringLiteral("cmdBtn"), index).caption();
   const QString command = caption.toUpper();
+  // One press, one page: Print pressed again while a page is being printed
+  // (the desktop's input is taken meanwhile) starts no second job.
+  if (command == u"PRINT" && Printing) return;
   ButtonTrap step(caption);
 
   if (command == u"QUIT") {
@@ -492,9 +496,11 @@ void F0_MDI::cmdBtn_Click(int index) {
     // The paper is printed at the document's size; the window gets its own
     // size back afterwards, so the status line below the document returns
     // (and on the card screen the cards left out of the paper).
+    const QScopedValueRollback<bool> printing(Printing, true);
     const int height = active->height(), width = active->width();
     if (!step([] { Screen_Clip(); })) return;
-    const bool printed = step([&] { Form_Print(*active); });
+    QString where;
+    const bool printed = step([&] { where = Form_Print(*active); });
     active->setHeight(height);
     active->setWidth(width);
     if (id == u"SS_ITIN") Show_All_Cards(*active);
@@ -506,6 +512,8 @@ void F0_MDI::cmdBtn_Click(int index) {
     }
     if (!step([&] { Control_Setup(active->ctl(QStringLiteral("Text1"), 0), false); })) return;
     step([&] { active->ctl(QStringLiteral("Text1"), 0).SetFocus(); });
+    // After the focus, whose help text would hide it: where the page went.
+    if (!where.isEmpty()) Show_Status(*active, where);
   } else if (command == u"CLIP") {
     step([&] { MDI_Clip(); });
   }
@@ -557,9 +565,11 @@ void F0_MDI::onMenu(Menu& m) {
 
 
 void F0_MDI::mnuControlPrint_Click() {
+  if (Printing) return;  // one page at a time, as the Print button
+  const QScopedValueRollback<bool> printing(Printing, true);
   Screen* active = activeChild();
   if (!active) return reportNoScreen("mnuControlPrint_Click");
-  Form_Print(*active);
+  const QString where = Form_Print(*active);
   Form_Init_Reset();
   if (sameText(active->name(), QLatin1String("F1_Configure"))) {
     active->ctl(QStringLiteral("cbxPrinters")).SetFocus();
@@ -568,6 +578,7 @@ void F0_MDI::mnuControlPrint_Click() {
   Control& first = active->ctl(QStringLiteral("Text1"), 0);
   first.setBackColor(0x00C0FFFF);
   first.SetFocus();
+  if (!where.isEmpty()) Show_Status(*active, where);
 }
 
 void F0_MDI::mnuControlClear_Click() {

@@ -63,6 +63,7 @@ class F0_MDI : public Screen {
   QString IconFile;
   QString VersionMajor;
   bool TaskbarHidden = false;
+  bool Printing = false;  // a Print command is under way
 };
 
 F0_MDI& mainWindow();

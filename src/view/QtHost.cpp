@@ -246,9 +246,9 @@ QStringList QtHost::printers() {
   return out;
 }
 
-bool QtHost::printScreen(Screen& screen, const QString& printerName, QString* error) {
+bool QtHost::printScreen(Screen& screen, const QString& printerName, PrintOutcome& outcome) {
   auto fail = [&](const QString& why) {
-    if (error) *error = why;
+    outcome.error = why;
     return false;
   };
   if (screen.scaleWidth() <= 0 || screen.scaleHeight() <= 0)
@@ -284,6 +284,7 @@ bool QtHost::printScreen(Screen& screen, const QString& printerName, QString* er
   p.scale(scale * fit, scale * fit);
   ScreenPainter(screen, PaintOptions{true, true}).paintScreen(p);
   if (!p.end()) return fail(QStringLiteral("The printer \"%1\" did not finish the page.").arg(printerName));
+  if (printer->outputFormat() == QPrinter::PdfFormat) outcome.file = printer->outputFileName();
   return true;
 }
 

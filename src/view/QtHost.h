@@ -39,7 +39,7 @@ class QtHost : public Host {
   QString openFileDialog(const FileDialogRequest& request) override;
   QString saveFileDialog(const FileDialogRequest& request) override;
   QStringList printers() override;
-  bool printScreen(Screen& screen, const QString& printer, QString* error) override;
+  bool printScreen(Screen& screen, const QString& printer, PrintOutcome& outcome) override;
   bool copyScreenPicture(Screen& screen) override;
   QString clipboardText() override;
   void setClipboardText(const QString& text) override;

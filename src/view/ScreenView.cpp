@@ -263,8 +263,12 @@ bool ScreenView::eventFilter(QObject* watched, QEvent* event) {
   const bool combo = c && c->type() == ControlType::ComboBox;
 
   switch (event->type()) {
-    case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
+      // One press, one command: the second press of a double click does not
+      // press a button again (a double-clicked Print prints one page).
+      if (c && c->type() == ControlType::CommandButton) return true;
+      return mousePressed(surface, c, static_cast<QMouseEvent*>(event));
+    case QEvent::MouseButtonPress:
       return mousePressed(surface, c, static_cast<QMouseEvent*>(event));
     case QEvent::MouseMove:
       return mouseMoved(c, static_cast<QMouseEvent*>(event));

@@ -55,7 +55,7 @@ Runner::Runner(QString programDir, Mode mode) : programDir_(std::move(programDir
   if (mode_ == Mode::Widgets) widgetHost_ = std::make_unique<WidgetHost>(host_);
   else input_ = modelInput();
   // Keys that answer a modal window are pressed while it waits, inside the
-  // program's own event handling: a failure is kept for the step to report.
+  // program's own handling: a failure is kept for the step to report.
   host_.pressKeys = [this](const QStringList& keys) {
     try {
       input_->settle();  // the window comes to the front and takes the keyboard
@@ -64,7 +64,7 @@ Runner::Runner(QString programDir, Mode mode) : programDir_(std::move(programDir
         input_->settle();
       }
     } catch (const Failure& f) {
-      keysFailure_ = f.message;
+      innerFailure_ = QStringLiteral("answering with keys: ") + f.message;
     }
   };
 }
@@ -98,6 +98,7 @@ const std::map<QString, Runner::Handler>& Runner::commands() {
       {"answer-keys", &Runner::cmdAnswerKeys},
       {"menu", &Runner::cmdMenu},             {"button", &Runner::cmdButton},
       {"click", &Runner::cmdClick},           {"focus", &Runner::cmdFocus},
+      {"click-while-printing", &Runner::cmdClickWhilePrinting},
       {"type", &Runner::cmdType},             {"key", &Runner::cmdKey},
       {"choose", &Runner::cmdChoose},         {"clipboard", &Runner::cmdClipboard},
       {"close", &Runner::cmdClose},
@@ -122,7 +123,7 @@ bool Runner::run(const std::vector<Step>& steps, const QString& scenarioName, QS
       if (it == commands().end()) fail(QStringLiteral("unknown step \"%1\"").arg(st.words.value(0)));
       (this->*(it->second))(st.words.mid(1));
       if (input_) input_->settle();
-      if (!keysFailure_.isEmpty()) fail(QStringLiteral("answering with keys: ") + keysFailure_);
+      if (!innerFailure_.isEmpty()) fail(innerFailure_);
       ++done;
     } catch (const Failure& f) {
       report = QStringLiteral("%1:%2: %3\n  %4").arg(scenarioName).arg(st.line).arg(st.source, f.message);
@@ -350,6 +351,19 @@ void Runner::cmdClick(const QStringList& a) {
   const QString button = a.value(1).toLower();
   if (!button.isEmpty() && button != u"right" && button != u"middle") fail(QStringLiteral("unknown mouse button ") + a[1]);
   input_->click(target(a[0]), button == u"right" ? 2 : button == u"middle" ? 4 : 1);
+}
+
+void Runner::cmdClickWhilePrinting(const QStringList& a) {
+  need(a, 1, "click-while-printing <control>   (clicked while the next page is being printed)");
+  requireStarted();
+  const QString ref = a[0];
+  host_.whilePrinting = [this, ref] {
+    try {
+      input_->click(target(ref), 1);
+    } catch (const Failure& f) {
+      innerFailure_ = QStringLiteral("clicking while printing: ") + f.message;
+    }
+  };
 }
 
 void Runner::cmdFocus(const QStringList& a) {

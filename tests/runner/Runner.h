@@ -59,6 +59,7 @@ class Runner {
   void cmdMenu(const QStringList& a);
   void cmdButton(const QStringList& a);
   void cmdClick(const QStringList& a);
+  void cmdClickWhilePrinting(const QStringList& a);
   void cmdFocus(const QStringList& a);
   void cmdType(const QStringList& a);
   void cmdKey(const QStringList& a);
@@ -113,7 +114,9 @@ class Runner {
   long long checkedPause_ = 0;
   size_t checkedPrintJobs_ = 0;
   size_t checkedDialogs_ = 0;
-  QString keysFailure_;  // keys that could not be pressed in a modal window
+  // A step the user takes inside the program's own handling (keys in a modal
+  // window, a press while printing) that could not be taken.
+  QString innerFailure_;
 };
 
 }  // namespace qv::scenario

@@ -1,7 +1,11 @@
 #include "support/ScriptedHost.h"
 
+#include <QDir>
+
 #include "controls/AccessKeys.h"
 #include "controls/Screen.h"
+
+#include <utility>
 
 namespace qv {
 
@@ -130,11 +134,15 @@ QString ScriptedHost::saveFileDialog(const FileDialogRequest& r) {
   return nextFile();
 }
 
-bool ScriptedHost::printScreen(Screen& screen, const QString& printer, QString* error) {
+bool ScriptedHost::printScreen(Screen& screen, const QString& printer, PrintOutcome& outcome) {
+  if (whilePrinting) std::exchange(whilePrinting, nullptr)();
   if (!installedPrinters.contains(printer)) {
-    if (error) *error = QStringLiteral("The printer \"%1\" is not installed.").arg(printer);
+    outcome.error = QStringLiteral("The printer \"%1\" is not installed.").arg(printer);
     return false;
   }
+  if (printer == u"Quorvane PDF")
+    outcome.file = documentFolder.isEmpty() ? screen.name() + QStringLiteral(".pdf")
+                                            : QDir(documentFolder).filePath(screen.name() + QStringLiteral(".pdf"));
   bool white = true;
   QStringList shown;
   for (const Control* c : screen.controls()) {

@@ -86,6 +86,8 @@ class ScriptedHost : public Host {
   QSize displayTwips{28800, 16200};  // 1920 x 1080 pixels
   QString clipboard;
   QString documentFolder;  // where the program last said file printers write
+  // Run once while the next page is being printed (a press of the user's then).
+  std::function<void()> whilePrinting;
 
   void showModal(Screen& screen) override;
   void showScreen(Screen& screen) override;
@@ -94,7 +96,9 @@ class ScriptedHost : public Host {
   QString openFileDialog(const FileDialogRequest& request) override;
   QString saveFileDialog(const FileDialogRequest& request) override;
   QStringList printers() override { return installedPrinters; }
-  bool printScreen(Screen& screen, const QString& printer, QString* error) override;
+  // "Quorvane PDF" writes files, as <screen>.pdf in the document folder; the
+  // other printers are the desktop's.
+  bool printScreen(Screen& screen, const QString& printer, PrintOutcome& outcome) override;
   void setDocumentFolder(const QString& hostFolder) override { documentFolder = hostFolder; }
   bool copyScreenPicture(Screen& screen) override;
   QString clipboardText() override { return clipboard; }

@@ -50,19 +50,23 @@ TEST(QtHost, PdfPrinterWritesOneFilePerPrint) {
   form.load();
 
   EXPECT_EQ(host.printers().last(), QtHost::PdfPrinterName);
-  QString error;
-  ASSERT_TRUE(host.printScreen(form, QtHost::PdfPrinterName, &error)) << error.toStdString();
-  ASSERT_TRUE(host.printScreen(form, QtHost::PdfPrinterName, &error)) << error.toStdString();
+  PrintOutcome first, second;
+  ASSERT_TRUE(host.printScreen(form, QtHost::PdfPrinterName, first)) << first.error.toStdString();
+  ASSERT_TRUE(host.printScreen(form, QtHost::PdfPrinterName, second)) << second.error.toStdString();
   clock::fix(QDateTime());
   const QDir out(dir.filePath(QStringLiteral("pdf")));
   EXPECT_EQ(out.entryList(QDir::Files, QDir::Name),
             (QStringList{"TF_W2_20250304_050607.pdf", "TF_W2_20250304_050607_2.pdf"}));
+  EXPECT_EQ(first.file, out.filePath(QStringLiteral("TF_W2_20250304_050607.pdf"))) << "the print says where it went";
+  EXPECT_EQ(second.file, out.filePath(QStringLiteral("TF_W2_20250304_050607_2.pdf")));
   QFile pdf(out.filePath(QStringLiteral("TF_W2_20250304_050607.pdf")));
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
   EXPECT_TRUE(pdf.read(5) == "%PDF-");
 
-  EXPECT_FALSE(host.printScreen(form, QStringLiteral("No Such Printer"), &error));
-  EXPECT_TRUE(error.contains(QLatin1String("No Such Printer"))) << error.toStdString();
+  PrintOutcome none;
+  EXPECT_FALSE(host.printScreen(form, QStringLiteral("No Such Printer"), none));
+  EXPECT_TRUE(none.error.contains(QLatin1String("No Such Printer"))) << none.error.toStdString();
+  EXPECT_TRUE(none.file.isEmpty());
 }
 
 TEST(QtHost, FileFiltersInQtForm) {

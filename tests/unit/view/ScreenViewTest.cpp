@@ -31,7 +31,8 @@ const QByteArray kInput = R"({"screen": {"width": 4000, "height": 2500},
 {"type": "Label", "name": "Under", "left": 1800, "top": 600, "width": 600, "height": 300},
 {"type": "Label", "name": "Over", "left": 1800, "top": 600, "width": 300, "height": 300},
 {"type": "CheckBox", "name": "chkKeep", "left": 1800, "top": 1050, "width": 1500, "height": 300, "caption": "Keep", "tabIndex": 4},
-{"type": "ComboBox", "name": "cbo", "left": 1800, "top": 1500, "width": 1500, "height": 330, "items": ["A", "B", "C"], "tabIndex": 5}
+{"type": "ComboBox", "name": "cbo", "left": 1800, "top": 1500, "width": 1500, "height": 330, "items": ["A", "B", "C"], "tabIndex": 5},
+{"type": "CommandButton", "name": "cmdGo", "left": 150, "top": 1950, "width": 1200, "height": 400, "caption": "Go", "tabIndex": 6}
 ]})";
 
 QPoint pixelCentre(const Control& c) {
@@ -125,6 +126,19 @@ TEST_F(ViewInput, ClicksReachTheTopmostLabelAndTheControls) {
   EXPECT_EQ(screen.activeControl(), &ctl("chkKeep"));
   EXPECT_EQ(QApplication::focusWidget(), keep);
   EXPECT_EQ(screen.events.filter("Click:"), QStringList{"Click:chkKeep"});
+}
+
+// A double click presses a button once: its second press (which the desktop
+// reports as the double click) repeats no command, so a Print prints one page.
+TEST_F(ViewInput, ADoubleClickPressesAButtonOnce) {
+  QWidget* go = view->widgetFor(ctl("cmdGo"));
+  ASSERT_TRUE(go);
+  QTest::mouseClick(go, Qt::LeftButton);
+  QTest::mouseDClick(go, Qt::LeftButton);
+  QTest::mouseRelease(go, Qt::LeftButton);
+  EXPECT_EQ(screen.events.filter("Click:"), QStringList{"Click:cmdGo"});
+  QTest::mouseClick(go, Qt::LeftButton, {}, {}, 600);  // a press of its own, later
+  EXPECT_EQ(screen.events.filter("Click:").size(), 2);
 }
 
 TEST_F(ViewInput, ClickAndDragInATextBoxSetTheCaretAndSelection) {
