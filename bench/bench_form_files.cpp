@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "BenchProgram.h"
 #include "controls/Screen.h"
 #include "engine/FieldEdits.h"
 #include "engine/FormInit.h"
@@ -45,20 +46,8 @@ QString typed(const qv::Control& field) {
 // A program state for the Velmora edition on a temporary drive C:, with the
 // 1095-C filled in full and on display. False when the drive cannot be set up.
 bool setUp(qv::ScriptedHost& host, QTemporaryDir& drive) {
-  qv::setHost(&host);
-  qv::clock::setPausesEnabled(false);
-  if (!drive.isValid() || !QDir(drive.path()).mkpath(QStringLiteral("Forms")) ||
-      !QDir(drive.path()).mkpath(QStringLiteral("Inf")) ||
-      !QFile::copy(QStringLiteral(":/inf/Forms.inf"), drive.filePath(QStringLiteral("Forms.inf"))))
-    return false;
-  qv::paths::setDriveRoot(u'C', drive.path());
-  qv::resetState();
+  if (!qvbench::setUpProgram(host, drive) || !QDir(drive.path()).mkpath(QStringLiteral("Forms"))) return false;
   qv::ProgramState& s = qv::state();
-  s.FormsInfFile = QStringLiteral("C:\\Forms.inf");
-  s.UserInfFile = QStringLiteral("C:\\Inf\\User.inf");
-  s.UserSection = QStringLiteral("TRAINER");
-  s.YearChoices = {"2024", "2025", "2026", "20XX"};
-  s.YearChoiceIndex = 1;
   s.FileExtension = QStringLiteral(".velmora");
   s.FileNamePattern = QStringLiteral("<LAST>_<FIRST>_<FORM>_<OTHER>_<SEQ>.velmora");
   qv::Screen* screen = qv::screenNamed(QStringLiteral("TF_1095C"));
@@ -84,9 +73,7 @@ bool setUpSaved(qv::ScriptedHost& host, QTemporaryDir& drive) {
 
 void tearDown(QTemporaryDir& drive) {
   for (qv::Screen* open : std::vector<qv::Screen*>(qv::Screen::loadedScreens())) open->unload();
-  qv::paths::setDriveRoot(u'C', {});
-  qv::resetState();
-  qv::setHost(nullptr);
+  qvbench::tearDownProgram();
   (void)drive;
 }
 

@@ -5,21 +5,16 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
+#include "BenchProgram.h"
 #include "controls/Screen.h"
 #include "files/FileExists.h"
 #include "frame/Configure.h"
 #include "frame/ErrorReport.h"
 #include "frame/MessageBox.h"
 #include "frame/ProgramState.h"
-#include "platform/Clock.h"
-#include "platform/Host.h"
-#include "platform/Paths.h"
 #include "screens/Catalog.h"
 #include "screens/K1Help.h"
-#include "support/ScriptedHost.h"
 #include "view/Fonts.h"
 #include "view/ScreenView.h"
 
@@ -28,34 +23,6 @@
 static void initLayouts() { Q_INIT_RESOURCE(qvdata); }
 
 namespace {
-
-const char* const kSettingsFiles[] = {"Forms.inf", "SSMC.inf", "K1Help.inf"};
-
-// The shipped settings files on a temporary drive C: and the program folder's
-// pictures, as start-up leaves them; false when the drive cannot be set up.
-bool setUpProgram(qv::ScriptedHost& host, const QTemporaryDir& drive) {
-  qv::setHost(&host);
-  qv::clock::setPausesEnabled(false);
-  qv::installFonts();
-  if (!drive.isValid() || !QDir(drive.path()).mkpath(QStringLiteral("Inf"))) return false;
-  for (const char* file : kSettingsFiles)
-    if (!QFile::copy(QStringLiteral(":/inf/") + QLatin1String(file),
-                     QDir(drive.filePath(QStringLiteral("Inf"))).filePath(QLatin1String(file))))
-      return false;
-  qv::paths::setDriveRoot(u'C', drive.path());
-  qv::resetState();
-  qv::ProgramState& s = qv::state();
-  s.FormsInfFile = QStringLiteral("C:\\Inf\\Forms.inf");
-  s.SSMCInfFile = QStringLiteral("C:\\Inf\\SSMC.inf");
-  s.K1HelpInfFile = QStringLiteral("C:\\Inf\\K1Help.inf");
-  s.UserInfFile = QStringLiteral("C:\\Inf\\User.inf");
-  s.UserSection = QStringLiteral("TRAINER");
-  s.ProgramFolder = QStringLiteral(QV_PROGRAM_DIR);
-  s.PicturesFolder = s.ProgramFolder;
-  s.YearChoices = {"2024", "2025", "2026", "20XX"};
-  s.YearChoiceIndex = 1;
-  return true;
-}
 
 // The program's instance of each screen; the code list shows its longest box.
 qv::Screen* programScreen(const QString& name) {
@@ -73,7 +40,11 @@ qv::Screen* programScreen(const QString& name) {
 void BM_OpenWithView(benchmark::State& run, const QString& name) {
   qv::ScriptedHost host;
   QTemporaryDir drive;
-  if (!setUpProgram(host, drive)) return run.SkipWithError("cannot set up drive C:");
+  if (!qvbench::setUpProgram(host, drive)) return run.SkipWithError("cannot set up drive C:");
+  qv::installFonts();
+  // The licence and card screens load their pictures from the program folder.
+  qv::state().ProgramFolder = QStringLiteral(QV_PROGRAM_DIR);
+  qv::state().PicturesFolder = qv::state().ProgramFolder;
   qv::Screen* screen = programScreen(name);
   if (!screen) return run.SkipWithError("no such screen");
   for (auto _ : run) {
@@ -88,9 +59,7 @@ void BM_OpenWithView(benchmark::State& run, const QString& name) {
   }
   // An error report or message box would be timed instead of the screen.
   if (!host.modals().empty()) run.SkipWithError("the screen showed a message");
-  qv::paths::setDriveRoot(u'C', {});
-  qv::resetState();
-  qv::setHost(nullptr);
+  qvbench::tearDownProgram();
 }
 
 // One benchmark per screen layout but the main window's, which is the program itself.
