@@ -78,6 +78,14 @@ void Form_Init(Screen& screen) {
   });
 }
 
+void makeCurrentForm(Screen& screen) {
+  ProgramState& s = state();
+  if (s.CurrentForm == &screen) return;
+  s.CurrentForm = &screen;
+  Form_Init_Info();
+  s.FormInfo[11] = screenShortId(screen.name());
+}
+
 void Form_Init_Info() {
   ProgramState& s = state();
   const QString name = currentForm().name();

@@ -411,12 +411,13 @@ void F0_MDI::installSettingsFiles() {
   }
 }
 
-Screen* F0_MDI::activeChild() const {
+Screen* F0_MDI::activeChild(const Screen* closing) const {
+  auto inView = [&](const Screen* sc) { return sc != this && sc != closing && sc->isChild() && sc->visible(); };
   const auto& order = activationOrder();
   for (auto it = order.rbegin(); it != order.rend(); ++it)
-    if (*it != this && (*it)->isChild() && (*it)->visible()) return *it;
+    if (inView(*it)) return *it;
   for (Screen* sc : loadedScreens())
-    if (sc != this && sc->isChild() && sc->visible()) return sc;
+    if (inView(sc)) return sc;
   return nullptr;
 }
 

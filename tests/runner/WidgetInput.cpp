@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QMenu>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QTest>
 #include <map>
@@ -153,7 +154,9 @@ class WidgetInput final : public UserInput {
   }
 
   void closeWindow(Screen& screen) override {
+    // A document screen's close box is on its sub-window, not the main window.
     if (&screen == &window_.screen()) window_.close();
+    else if (QMdiSubWindow* sub = window_.subWindowFor(screen)) sub->close();
     else viewOf(screen)->window()->close();
   }
 
