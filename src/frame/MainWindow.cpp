@@ -140,6 +140,13 @@ const ComputationCheck kComputationChecks[] = {
     {"RRB1099", "Error On RRB1099 Form, Correct Before Saving, Printing or Clipping"},
 };
 
+// What Save keeps of the screen in view: the configuration screen's
+// settings, any other screen's form file.
+void saveScreen(const QString& shortId) {
+  if (shortId == u"CONFIGURE") SS_MC_Save();
+  else Save_File();
+}
+
 bool hasComputationError(const Screen& screen) {
   const auto* form = dynamic_cast<const FormScreen*>(&screen);
   return form && form->computationError();
@@ -487,8 +494,7 @@ void F0_MDI::cmdBtn_Click(int index) {
       bool passed = false;
       if (!step([&] { passed = EditCtl(*c); }) || !passed) return;
     }
-    if (id == u"CONFIGURE") step(SS_MC_Save);
-    else step(Save_File);
+    step([&] { saveScreen(id); });
   } else if (command == u"PRINT") {
     // The paper is printed at the document's size; the window gets its own
     // size back afterwards, so the status line below the document returns
@@ -545,7 +551,7 @@ void F0_MDI::onMenu(Menu& m) {
   if (sameText(m.name, QLatin1String("mnuControlSave"))) {
     // Saving needs a screen, as the buttons say.
     if (!activeChild()) return reportNoScreen("mnuControlSave_Click");
-    return Save_File();
+    return (void)trap(QStringLiteral("F0_MDI:mnuControlSave_Click"), [&] { saveScreen(s.FormInfo[11]); });
   }
   static const std::pair<const char*, void (F0_MDI::*)()> kCommands[] = {
       {"mnuControlPrint", &F0_MDI::mnuControlPrint_Click}, {"mnuControlClear", &F0_MDI::mnuControlClear_Click},
