@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "controls/Layout.h"
 #include "controls/Screen.h"
 #include "engine/FormInit.h"
 #include "engine/FormScreen.h"
@@ -65,6 +66,19 @@ const SampleValue kSampleValues[] = {
     {"CHK", 1, "325070760"},
     {"CHK", 2, "987123654"},
 };
+
+// The boxes outside the tab order are not the user's to fill: the texts their
+// layout gives them (the payer's number and distribution code on the CSA
+// and CSF 1099-R) are the form's own and come back with a clear.
+void restoreFixedTexts(Screen& form) {
+  Screen design(form.name());
+  if (!layout::load(design, form.layoutName(), nullptr)) return;
+  for (const Control* box : design.controls()) {
+    if (box->type() != ControlType::TextBox || box->tabStop() || box->text().isEmpty()) continue;
+    if (Control* c = box->inArray() ? form.find(box->name(), box->index()) : form.find(box->name()))
+      c->setText(box->text());
+  }
+}
 
 // One saved default of a K-1 cell; a cell the defaults do not cover is error 9.
 const QString& savedDefault(const QStringList& defaults, int index) {
@@ -159,6 +173,7 @@ void Form_Clear() {
     Screen& form = currentForm();
     for (Control* c : form.controls())
       if (c->type() == ControlType::TextBox) c->setText(QString());
+    restoreFixedTexts(form);
 
     const QString id = screenShortId(form.name());
     for (const SampleValue& v : kSampleValues)
