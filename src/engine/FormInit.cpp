@@ -66,6 +66,7 @@ int& FocusAfterTPButton() {
 void Form_Init(Screen& screen) {
   trap(QStringLiteral("M3_Quorvane:Form_Init"), [&] {
     state().CurrentForm = &screen;
+    forgetWorkingLook();
     Form_Init_Info();
     if (sameText(screen.name(), QLatin1String("F1_Configure"))) {
       // The configuration screen shows the year's Social Security and

@@ -9,6 +9,7 @@
 #include "controls/Layout.h"
 #include "controls/Screen.h"
 #include "engine/FormInit.h"
+#include "engine/FormReset.h"
 #include "engine/FormScreen.h"
 #include "engine/K1Handlers.h"
 #include "engine/K1Paper.h"
@@ -202,6 +203,7 @@ void Form_Clear() {
 void Form_Print(Screen& screen) {
   const ProgramState& s = state();
   trap(QStringLiteral("M3_Quorvane:Form_Print"), [&] {
+    rememberWorkingLook(screen);
     ignoringErrors([&] {
       for (Control* c : screen.controls())
         if (c->type() == ControlType::TextBox) c->setBackColor(colors::White);

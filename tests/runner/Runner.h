@@ -64,6 +64,7 @@ class Runner {
   void cmdChoose(const QStringList& a);
   void cmdClose(const QStringList& a);
   void cmdClipboard(const QStringList& a);
+  void cmdLook(const QStringList& a);
   // What the user should see.
   void cmdExpect(const QStringList& a);
 
@@ -86,6 +87,7 @@ class Runner {
   void expectPrinted(const QStringList& a);
   void expectDocumentFolder(const QStringList& a);
   void expectDialog(const QStringList& a);
+  void expectLook(const QStringList& a);
 
   void requireStarted() const;
   Screen& activeScreen() const;
@@ -112,6 +114,9 @@ class Runner {
   long long checkedPause_ = 0;
   size_t checkedPrintJobs_ = 0;
   size_t checkedDialogs_ = 0;
+  // What the "look" step saw: the screen and its appearance by control.
+  QString lookedAt_;
+  std::map<QString, QString> look_;
 };
 
 }  // namespace qv::scenario
