@@ -57,6 +57,7 @@ int Screen::scaleHeight() const { return std::max(0, height_ - frameHeight_); }
 void Screen::setBackColor(Color c) { if (c != backColor_) { backColor_ = c; changed(); } }
 void Screen::setIcon(const QString& f) { icon_ = f; changed(); }
 void Screen::setVisible(bool v) { if (v != visible_) { visible_ = v; changed(); } }
+void Screen::setMinimized(bool m) { if (m != minimized_) { minimized_ = m; changed(); } }
 
 // ---- Controls ----
 
@@ -166,6 +167,7 @@ bool Screen::unload() {
 
 void Screen::discardControls() {
   visible_ = false;
+  minimized_ = false;
   active_ = nullptr;
   pendingFocus_ = nullptr;
   // A handler of one of these controls may still be running: keep them alive

@@ -74,6 +74,10 @@ class Screen {
   void setIcon(const QString& file);
   bool visible() const { return visible_; }
   void setVisible(bool v);
+  // Minimized by the user with the window's own button: the window is shown
+  // as its title bar only, until the program or the user restores it.
+  bool minimized() const { return minimized_; }
+  void setMinimized(bool m);
   // A child window of the main window (a document screen), not a dialog.
   bool isChild() const { return child_; }
   void setChild(bool c) { child_ = c; }
@@ -202,6 +206,7 @@ class Screen {
   Font font_;
   QString icon_;
   bool visible_ = false;
+  bool minimized_ = false;
   bool fixedDialog_ = false;
   bool child_ = false;
   int frameWidth_ = 0, frameHeight_ = 0;

@@ -47,9 +47,11 @@ void retryingObjectNotSet(Statement&& statement) {
 
 bool isNamed(const Screen& s, const char* name) { return sameText(s.name(), QLatin1String(name)); }
 
-// Loads the screen when needed and shows it in the main window.
+// Loads the screen when needed and shows it in the main window, restored
+// when the user had minimized it.
 void show(Screen& screen) {
   screen.load();
+  screen.setMinimized(false);
   host().showScreen(screen);
 }
 
@@ -149,7 +151,7 @@ void Form_Position(Screen& screen) {
       // area starts at its left edge so the document's left side stays in view.
       const long left = std::lrint((mdi.scaleWidth() - screen.width()) / 2.0);
       screen.move(left < 0 ? 0 : int(left), 0);
-      host().showScreen(screen);
+      show(screen);
     });
 
     retryingObjectNotSet([&] {
@@ -204,6 +206,7 @@ void Form_Print(Screen& screen) {
   const ProgramState& s = state();
   trap(QStringLiteral("M3_Quorvane:Form_Print"), [&] {
     rememberWorkingLook(screen);
+    screen.setMinimized(false);  // the page is what the window shows
     ignoringErrors([&] {
       for (Control* c : screen.controls())
         if (c->type() == ControlType::TextBox) c->setBackColor(colors::White);

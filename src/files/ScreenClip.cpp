@@ -192,6 +192,7 @@ bool Screen_Clip() {
     Screen* s = state().CurrentForm;
     if (!s) raiseError(err::ObjectNotSet, {});
     rememberWorkingLook(*s);
+    s->setMinimized(false);  // the paper is what the window shows
     const QString id = state().FormInfo[11];
     cropHeight(*s, id);
     paperLook(*s, id);

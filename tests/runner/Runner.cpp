@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QMdiSubWindow>
 #include <QRegularExpression>
 
 #include "controls/Layout.h"
@@ -87,6 +88,7 @@ const std::map<QString, Runner::Handler>& Runner::commands() {
       {"type", &Runner::cmdType},             {"key", &Runner::cmdKey},
       {"choose", &Runner::cmdChoose},         {"clipboard", &Runner::cmdClipboard},
       {"close", &Runner::cmdClose},         {"look", &Runner::cmdLook},
+      {"minimize", &Runner::cmdMinimize},
       {"expect", &Runner::cmdExpect},
   };
   return table;
@@ -367,6 +369,12 @@ void Runner::cmdClose(const QStringList& a) {
   input_->closeWindow(screenNamed(a[0]));
 }
 
+void Runner::cmdMinimize(const QStringList& a) {
+  need(a, 1, "minimize <Screen>   (its window's minimize button)");
+  requireStarted();
+  input_->minimizeWindow(screenNamed(a[0]));
+}
+
 void Runner::cmdClipboard(const QStringList& a) {
   need(a, 1, "clipboard \"text\"");
   host_.clipboard = a[0];
@@ -497,6 +505,16 @@ void Runner::expectScreen(const QStringList& a) {
   else if (what == u"height") seen = QString::number(s.height());
   else if (what == u"icon") seen = s.icon();
   else if (what == u"backcolor") seen = layout::colorText(s.backColor());
+  else if (what == u"minimized") {
+    seen = boolText(s.minimized());
+    // Through the widgets the window itself must be in that state, its document drawn when it is not.
+    if (QMdiSubWindow* sub = window_ ? window_->subWindowFor(s) : nullptr) {
+      if (sub->isMinimized() != s.minimized())
+        fail(QStringLiteral("the window is %1").arg(sub->isMinimized() ? "minimized" : "not minimized"));
+      if (!s.minimized() && (!sub->widget() || !sub->widget()->isVisible()))
+        fail(QStringLiteral("the window shows no document"));
+    }
+  }
   else fail(QStringLiteral("unknown screen property ") + a[1]);
   compare(a[0] + u' ' + a[1], seen, a, 2);
 }

@@ -63,6 +63,7 @@ class Runner {
   void cmdKey(const QStringList& a);
   void cmdChoose(const QStringList& a);
   void cmdClose(const QStringList& a);
+  void cmdMinimize(const QStringList& a);
   void cmdClipboard(const QStringList& a);
   void cmdLook(const QStringList& a);
   // What the user should see.

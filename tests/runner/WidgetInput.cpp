@@ -160,6 +160,12 @@ class WidgetInput final : public UserInput {
     else viewOf(screen)->window()->close();
   }
 
+  void minimizeWindow(Screen& screen) override {
+    QMdiSubWindow* sub = window_.subWindowFor(screen);
+    if (!sub) fail(QStringLiteral("the screen %1 has no document window").arg(screen.name()));
+    sub->showMinimized();  // what its minimize button does
+  }
+
   Control* keyboardControl() override {
     // The control whose widget is the focus widget or holds it most closely.
     for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
