@@ -167,6 +167,7 @@ bool Screen::unload() {
 void Screen::discardControls() {
   visible_ = false;
   active_ = nullptr;
+  untyped_ = taken_ = nullptr;
   pendingFocus_ = nullptr;
   // A handler of one of these controls may still be running: keep them alive
   // until the next load.
@@ -221,7 +222,7 @@ bool Screen::setFocus(Control& target) {
 bool Screen::moveFocusNow(Control& target) {
   if (!target.focusable()) return false;
   Control* old = active_;
-  if (old && target.causesValidation() && !inValidate_) {
+  if (old && target.causesValidation() && !inValidate_ && old != taken_) {
     bool cancel = false;
     inValidate_ = true;
     onValidate(*old, cancel);
@@ -229,6 +230,7 @@ bool Screen::moveFocusNow(Control& target) {
     if (cancel || !loaded_) return false;
   }
   active_ = &target;
+  untyped_ = taken_ = nullptr;
   g_focusOwner = this;
   if (old) {
     notifyChanged(*old, Prop::Focus);
@@ -238,6 +240,8 @@ bool Screen::moveFocusNow(Control& target) {
   if (active_ == &target) {
     notifyChanged(target, Prop::Focus);
     onGotFocus(target);
+    // What the handler put there is not typing.
+    if (active_ == &target) untyped_ = &target;
   }
   return true;
 }
@@ -277,11 +281,13 @@ void Screen::focusFirst() {
 }
 
 bool Screen::validateActive() {
-  if (!active_ || !loaded_ || inValidate_) return true;
+  if (!active_ || !loaded_ || inValidate_ || active_ == untyped_) return true;
+  Control* taken = active_;
   bool cancel = false;
   inValidate_ = true;
-  onValidate(*active_, cancel);
+  onValidate(*taken, cancel);
   inValidate_ = false;
+  if (!cancel && active_ == taken && loaded_) untyped_ = taken_ = taken;
   return !cancel;
 }
 
@@ -289,6 +295,7 @@ void Screen::dropFocus() {
   Control* old = active_;
   if (!old) return;
   active_ = nullptr;
+  untyped_ = taken_ = nullptr;
   if (g_focusOwner == this) g_focusOwner = nullptr;
   notifyChanged(*old, Prop::Focus);
   onLostFocus(*old);
@@ -496,6 +503,7 @@ void Screen::chooseListItem(Control& combo, int index) {
 
 void Screen::notifyChanged(Control& c, Prop what) {
   if (observer_) observer_->controlChanged(c, what);
+  if (what == Prop::Text && &c == active_ && !inValidate_) untyped_ = taken_ = nullptr;
   if (!loaded_) return;
   // The events a property change raises on its own.
   if (what == Prop::Text && c.type() == ControlType::TextBox) onChange(c);

@@ -131,8 +131,12 @@ class Screen {
   void focusFirst();
   // Lets the focus go (the window loses the focus): LostFocus, no Validate.
   void dropFocus();
-  // Validate on the focused control, as leaving it would, the focus staying;
-  // false when the handler cancels.
+  // The box being typed in taken as leaving it would: Validate on the focused
+  // control, the focus staying; false when the handler cancels. Only a control
+  // whose text changed since it got the focus (or was last taken) is
+  // validated, and a control taken so is not validated again when the focus
+  // then leaves it unchanged: a command that takes the box must not run its
+  // screen's handler twice, nor once for a box nobody typed in.
   bool validateActive();
 
   // ---- Input ----
@@ -217,6 +221,8 @@ class Screen {
   int focusDepth_ = 0;
   Control* pendingFocus_ = nullptr;
   bool inValidate_ = false;
+  Control* untyped_ = nullptr;  // the focused control while its text is unchanged
+  Control* taken_ = nullptr;    // the focused control, validated by validateActive
   bool lastMoveCancelled_ = false;
   ScreenObserver* observer_ = nullptr;
 };
