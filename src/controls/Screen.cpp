@@ -446,6 +446,11 @@ void Screen::defaultCharAction(Control& c, int ch) {
     if (!c.multiLine()) {
       const int cut = clip.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
       if (cut >= 0) clip.truncate(cut);
+    } else {
+      // A box keeps its line breaks as CR LF, whatever the program the text
+      // came from used (LF alone, CR alone), as Enter types them.
+      clip.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+      clip.replace(u'\n', QStringLiteral("\r\n"));
     }
     if (!clip.isEmpty()) c.replaceSelection(clip);
     return;

@@ -32,8 +32,6 @@ namespace qv {
 
 namespace {
 
-constexpr QChar kLineBreak = QChar(0x00BB);
-
 // The status line of the screen in red, saying which file it is.
 void showFile(Screen& form, const QString& path) {
   try {
@@ -84,21 +82,14 @@ QString formOfRecord(const QString& record, const QString& path) {
   return form;
 }
 
-// A value as the settings file keeps it: one line, line breaks as "»".
-QString oneLine(const QString& text) {
-  QString value = text;
-  value.remove(u'\n');
-  return value.replace(u'\r', kLineBreak);
-}
-
 // The taxpayer sheet read from a file: its two main persons become the ones
 // Load TP copies.
 void rememberMainPersons(const Screen& sheet) {
   const ProgramState& s = state();
   auto field = [&](int index) { return sheet.ctl(QStringLiteral("Text1"), index).text(); };
   const std::pair<const char*, QString> keys[] = {
-      {"TP1NameAddr", oneLine(field(0))}, {"TP1DOB", field(2)}, {"TP1SSN", field(1)},
-      {"TP2NameAddr", oneLine(field(3))}, {"TP2DOB", field(5)}, {"TP2SSN", field(4)},
+      {"TP1NameAddr", storedValue(field(0))}, {"TP1DOB", field(2)}, {"TP1SSN", field(1)},
+      {"TP2NameAddr", storedValue(field(3))}, {"TP2DOB", field(5)}, {"TP2SSN", field(4)},
   };
   for (const auto& [key, value] : keys) SaveINF(s.UserSection, QLatin1String(key), value, s.UserInfFile);
 }

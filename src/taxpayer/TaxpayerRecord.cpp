@@ -18,7 +18,6 @@ namespace qv {
 
 namespace {
 
-constexpr QChar kLineBreak = QChar(0x00BB);
 const QString kCrLf = QStringLiteral("\r\n");
 constexpr int kOtherPersons = 7;
 
@@ -107,7 +106,7 @@ void TPInfo_Parse_NameAddr(TaxpayerData& person) {
     person.Street.clear();
     person.LastLine.clear();
     if (person.NameAddr.isEmpty()) return;
-    const QStringList lines = person.NameAddr.split(kLineBreak);
+    const QStringList lines = person.NameAddr.split(kLineBreakMark);
     const int n = int(lines.size()) - 1;
     person.Name = lines[0];
     if (n == 1) {
