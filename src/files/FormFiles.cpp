@@ -1,6 +1,6 @@
 #include "files/FormFiles.h"
 
-#include <QRegularExpression>
+#include <QLocale>
 
 #include "controls/Screen.h"
 #include "engine/FieldKinds.h"
@@ -62,12 +62,11 @@ Screen* screenOfForm(const QString& formName) {
 QString readRecordLine(const QString& path) {
   if (paths::folderExists(path))
     raiseError(err::PathFileAccess, QStringLiteral("Path/File access error: %1 is a folder, not a form file").arg(path));
-  QString text;
-  if (!paths::fileExists(path) || !readTextFile(path, text))
+  QString line;
+  bool longer = false;
+  if (!paths::fileExists(path) || !readFirstLine(path, kLongestRecord, line, longer))
     raiseError(err::FileNotFound, QStringLiteral("File not found: ") + path);
-  const qsizetype end = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
-  const QString line = end < 0 ? text : text.left(end);
-  if (line.size() > kLongestRecord)
+  if (longer)
     raiseError(800, QStringLiteral("%1 is not a form file: its line is longer than any form's.").arg(path));
   return line;
 }
@@ -144,6 +143,14 @@ void Save_File() {
       return;
     }
     if (sameText(s.FileRecord, QStringLiteral("Error SS_ITIN")) || name.isEmpty()) return;
+    // What Open would refuse is never written: said before any dialog.
+    const qsizetype length = encodeWin1252(s.FileRecord).size();
+    if (length > kLongestRecord) {
+      const QLocale english(QLocale::English);
+      raiseError(800, QStringLiteral("This form is too long to be saved: its boxes hold %1 characters together, "
+                                     "a form file at most %2. Shorten the longest box and save again.")
+                          .arg(english.toString(qlonglong(length)), english.toString(kLongestRecord)));
+    }
     name.remove(s.FileExtension, Qt::CaseInsensitive);
     name += s.FileExtension;
     QString path = s.CurrentFile;
