@@ -279,9 +279,9 @@ void Screen::focusFirst() {
 bool Screen::validateActive() {
   if (!active_ || !loaded_ || inValidate_) return true;
   bool cancel = false;
-  inValidate_ = true;
+  inValidate_ = validatingInPlace_ = true;
   onValidate(*active_, cancel);
-  inValidate_ = false;
+  inValidate_ = validatingInPlace_ = false;
   return !cancel;
 }
 

@@ -134,6 +134,9 @@ class Screen {
   // Validate on the focused control, as leaving it would, the focus staying;
   // false when the handler cancels.
   bool validateActive();
+  // True inside the Validate that validateActive raises: the focus is not
+  // leaving, a command (a save) takes the box as it stands.
+  bool validatingInPlace() const { return validatingInPlace_; }
 
   // ---- Input ----
   // A key as the user presses it on the focused control: KeyDown, then for a
@@ -217,6 +220,7 @@ class Screen {
   int focusDepth_ = 0;
   Control* pendingFocus_ = nullptr;
   bool inValidate_ = false;
+  bool validatingInPlace_ = false;
   bool lastMoveCancelled_ = false;
   ScreenObserver* observer_ = nullptr;
 };
