@@ -284,9 +284,9 @@ bool Screen::validateActive() {
   if (!active_ || !loaded_ || inValidate_ || active_ == untyped_) return true;
   Control* taken = active_;
   bool cancel = false;
-  inValidate_ = true;
+  inValidate_ = validatingInPlace_ = true;
   onValidate(*taken, cancel);
-  inValidate_ = false;
+  inValidate_ = validatingInPlace_ = false;
   if (!cancel && active_ == taken && loaded_) untyped_ = taken_ = taken;
   return !cancel;
 }

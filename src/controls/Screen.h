@@ -138,6 +138,9 @@ class Screen {
   // then leaves it unchanged: a command that takes the box must not run its
   // screen's handler twice, nor once for a box nobody typed in.
   bool validateActive();
+  // True inside the Validate that validateActive raises: the focus is not
+  // leaving, a command (a save) takes the box as it stands.
+  bool validatingInPlace() const { return validatingInPlace_; }
 
   // ---- Input ----
   // A key as the user presses it on the focused control: KeyDown, then for a
@@ -223,6 +226,7 @@ class Screen {
   bool inValidate_ = false;
   Control* untyped_ = nullptr;  // the focused control while its text is unchanged
   Control* taken_ = nullptr;    // the focused control, validated by validateActive
+  bool validatingInPlace_ = false;
   bool lastMoveCancelled_ = false;
   ScreenObserver* observer_ = nullptr;
 };

@@ -12,21 +12,19 @@
 #include "files/FileExists.h"
 #include "files/FileNames.h"
 #include "files/FormRecord.h"
-#include "frame/Common.h"
 #include "frame/Configure.h"
 #include "frame/ErrorTrap.h"
 #include "frame/Ini.h"
 #include "frame/MainWindow.h"
 #include "frame/ProgramState.h"
-#include "platform/Clock.h"
 #include "platform/Host.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
-#include "runtime/Dates.h"
 #include "runtime/Text.h"
 #include "screens/Catalog.h"
 #include "taxpayer/CardsScreen.h"
 #include "taxpayer/TaxpayerRecord.h"
+#include "taxpayer/TaxpayerSheet.h"
 
 namespace qv {
 
@@ -105,15 +103,12 @@ void showCardPictures(Screen& screen) {
   }
 }
 
-// The taxpayer sheet opened: each person's age at the end of the tax year.
+// The taxpayer sheet opened: each person's age at the end of the tax year,
+// as the sheet shows it when a birth date is typed ("N/A" for 20XX).
 void showTaxpayerAges() {
-  const ProgramState& s = state();
-  Screen& sheet = currentForm();
-  for (const auto& person : s.PersonFields) {
-    const QString born = sheet.ctl(QStringLiteral("Text1"), person[1].toInt()).text();
-    if (born.isEmpty()) continue;
-    sheet.ctl(QStringLiteral("Text2"), person[2].toInt()).setText(Age_At_Year_End(sheet, cDate(born, clock::today().year())));
-  }
+  auto* sheet = dynamic_cast<F5_TPInfo*>(&currentForm());
+  if (!sheet) return;
+  for (const auto& person : state().PersonFields) sheet->UpdateAge(person[1], person[2]);
 }
 
 }  // namespace
