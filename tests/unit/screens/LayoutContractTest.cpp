@@ -360,6 +360,19 @@ TEST_P(K1LayoutContract, EverythingInAHalfShowsInsideTheTabControl) {
   }
 }
 
+// A box's number shows in its first cell alone: a printed label beside it
+// would show it twice while the box is empty.
+TEST_P(K1LayoutContract, EachBoxNumberStandsOnce) {
+  for (const char* column : {"Text2", "Text4"})
+    for (const Control* cell : screen_.array(QLatin1String(column))) {
+      if (cell->text().isEmpty()) continue;
+      for (const Control* c : screen_.controls())
+        EXPECT_FALSE(c->type() == ControlType::Label && c->container() == cell->container() &&
+                     c->caption() == cell->text())
+            << qPrintable(c->displayName()) << " repeats the box number of " << qPrintable(cell->displayName());
+    }
+}
+
 // Load TP, the file names and the name checks take these fields by index.
 TEST_P(K1LayoutContract, FormsDescriptionNamesTheNumberNameAndIssuerFields) {
   const std::pair<const char*, const char*> keys[] = {
