@@ -475,9 +475,12 @@ void Screen::defaultCharAction(Control& c, int ch) {
 void Screen::click(Control& c, int button) {
   if (!loaded_ || c.screen() != this || !c.effectivelyVisible() || !c.effectivelyEnabled()) return;
   if (c.type() == ControlType::Shape || c.type() == ControlType::Line) return;
-  if (c.canHaveFocus() && active_ != &c) {
+  if (c.canHaveFocus()) {
+    // Also when it is focused already: the keyboard may be on another
+    // screen's field since, and a click brings it back. A move that is
+    // refused, or that a handler carries on elsewhere, is no click on it.
     setFocus(c);
-    if (lastMoveCancelled_ || !loaded_) return;
+    if (!loaded_ || active_ != &c) return;
   }
   onMouseDown(c, button);
   if (!loaded_) return;
