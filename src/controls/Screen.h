@@ -135,9 +135,16 @@ class Screen {
   void focusFirst();
   // Lets the focus go (the window loses the focus): LostFocus, no Validate.
   void dropFocus();
-  // Validate on the focused control, as leaving it would, the focus staying;
-  // false when the handler cancels.
+  // The box being typed in taken as leaving it would: Validate on the focused
+  // control, the focus staying; false when the handler cancels. Only a control
+  // whose text changed since it got the focus (or was last taken) is
+  // validated, and a control taken so is not validated again when the focus
+  // then leaves it unchanged: a command that takes the box must not run its
+  // screen's handler twice, nor once for a box nobody typed in.
   bool validateActive();
+  // True inside the Validate that validateActive raises: the focus is not
+  // leaving, a command (a save) takes the box as it stands.
+  bool validatingInPlace() const { return validatingInPlace_; }
 
   // ---- Input ----
   // A key as the user presses it on the focused control: KeyDown, then for a
@@ -222,6 +229,9 @@ class Screen {
   int focusDepth_ = 0;
   Control* pendingFocus_ = nullptr;
   bool inValidate_ = false;
+  Control* untyped_ = nullptr;  // the focused control while its text is unchanged
+  Control* taken_ = nullptr;    // the focused control, validated by validateActive
+  bool validatingInPlace_ = false;
   bool lastMoveCancelled_ = false;
   ScreenObserver* observer_ = nullptr;
 };

@@ -477,6 +477,13 @@ void F0_MDI::cmdBtn_Click(int index) {
     if (!step([&] { Year_Change(*active); })) return;
   }
 
+  // Save takes the box being typed in as leaving it would, before the check:
+  // what that box makes its screen compute may be the error that holds it back.
+  if (command == u"SAVE") {
+    bool taken = false;
+    if (!step([&] { taken = active->validateActive(); }) || !taken) return;
+  }
+
   for (const ComputationCheck& check : kComputationChecks) {
     if (id == QLatin1String(check.shortId) && hasComputationError(*active)) {
       step([&] {

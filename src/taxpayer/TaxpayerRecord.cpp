@@ -12,13 +12,13 @@
 #include "platform/Host.h"
 #include "runtime/Format.h"
 #include "runtime/Text.h"
+#include "taxpayer/DriversLicence.h"
 #include "taxpayer/LicenceDates.h"
 
 namespace qv {
 
 namespace {
 
-constexpr QChar kLineBreak = QChar(0x00BB);
 const QString kCrLf = QStringLiteral("\r\n");
 constexpr int kOtherPersons = 7;
 
@@ -57,14 +57,16 @@ TaxpayerData readPerson(const char* prefix) {
   return d;
 }
 
-// Both licences numbered and dated as the licence screen does it, so that no
-// date of an earlier holder stays on a licence.
+// Both licences numbered, and each whose holder gets a birth date dated as the
+// licence screen dates it; without a birth date a licence keeps its dates.
 void fillLicences(Screen& form, const TaxpayerData& chosen, const TaxpayerData& other) {
   TPInfo_Process_DriverLicenses(form, chosen, other);
   put(form, 2, NewLicenseNumber());
   if (!field(form, 4).text().isEmpty()) put(form, 6, NewLicenseNumber());
-  SetLicenseDates(QStringLiteral("1"), field(form, 1).text(), field(form, 8), field(form, 3));
-  SetLicenseDates(QStringLiteral("2"), field(form, 5).text(), field(form, 9), field(form, 7));
+  for (const LicenceFields& l : kLicenceFields) {
+    const QString born = field(form, l.birth).text();
+    if (!born.isEmpty()) SetLicenseDates(QLatin1String(l.which), born, field(form, l.issue), field(form, l.expiration));
+  }
 }
 
 void fillCheck(Screen& form, const TaxpayerData& chosen, const TaxpayerData& other) {
@@ -107,7 +109,7 @@ void TPInfo_Parse_NameAddr(TaxpayerData& person) {
     person.Street.clear();
     person.LastLine.clear();
     if (person.NameAddr.isEmpty()) return;
-    const QStringList lines = person.NameAddr.split(kLineBreak);
+    const QStringList lines = person.NameAddr.split(kLineBreakMark);
     const int n = int(lines.size()) - 1;
     person.Name = lines[0];
     if (n == 1) {
