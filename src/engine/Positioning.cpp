@@ -253,8 +253,8 @@ void Verify_INF_Entry(const QString& mode) {
     else if (sameText(mode, QLatin1String("Save"))) key = QStringLiteral("LastSaveFolder");
     else raiseError(err::ProgramFailure, QStringLiteral("Program Error"));
 
-    const QString folder = ReadINF(s.UserSection, key, QString(), s.UserInfFile);
-    if (!paths::folderExists(folder)) SaveINF(s.UserSection, key, QString(), s.UserInfFile);
+    const QString folder = ReadFolderINF(s.UserSection, key, s.UserInfFile);
+    if (!paths::folderExists(folder)) SaveFolderINF(s.UserSection, key, QString(), s.UserInfFile);
   });
 }
 

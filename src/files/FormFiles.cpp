@@ -84,11 +84,11 @@ QString formOfRecord(const QString& record, const QString& path) {
 void rememberMainPersons(const Screen& sheet) {
   const ProgramState& s = state();
   auto field = [&](int index) { return sheet.ctl(QStringLiteral("Text1"), index).text(); };
-  const std::pair<const char*, QString> keys[] = {
-      {"TP1NameAddr", storedValue(field(0))}, {"TP1DOB", field(2)}, {"TP1SSN", field(1)},
-      {"TP2NameAddr", storedValue(field(3))}, {"TP2DOB", field(5)}, {"TP2SSN", field(4)},
-  };
-  for (const auto& [key, value] : keys) SaveINF(s.UserSection, QLatin1String(key), value, s.UserInfFile);
+  SaveINFKeys(s.UserSection,
+              {{QStringLiteral("TP1NameAddr"), storedValue(field(0))}, {QStringLiteral("TP1DOB"), field(2)},
+               {QStringLiteral("TP1SSN"), field(1)}, {QStringLiteral("TP2NameAddr"), storedValue(field(3))},
+               {QStringLiteral("TP2DOB"), field(5)}, {QStringLiteral("TP2SSN"), field(4)}},
+              s.UserInfFile);
 }
 
 // The card screen read from a file: each numbered card shows the ITIN

@@ -208,6 +208,7 @@ void F0_MDI::enableScreenItems() {
 
 void F0_MDI::MDIForm_Load() {
   ProgramState& s = state();
+  const SettingsCommand oneReport;
   trap(QStringLiteral("F0_MDI:FormLoad"), [&] {
     s.CurrentForm = this;
     resetCurrentPrinter();
@@ -234,14 +235,14 @@ void F0_MDI::MDIForm_Load() {
 
     MDI_Setup();
 
-    QString openFolder = ReadINF(s.UserSection, QStringLiteral("LastOpenFolder"), {}, s.UserInfFile);
+    QString openFolder = ReadFolderINF(s.UserSection, QStringLiteral("LastOpenFolder"), s.UserInfFile);
     clock::pause(250);
-    QString saveFolder = ReadINF(s.UserSection, QStringLiteral("LastSaveFolder"), {}, s.UserInfFile);
+    QString saveFolder = ReadFolderINF(s.UserSection, QStringLiteral("LastSaveFolder"), s.UserInfFile);
     clock::pause(250);
     // Remembered folders that are gone are forgotten.
     for (auto [folder, key] : {std::pair{&openFolder, "LastOpenFolder"}, std::pair{&saveFolder, "LastSaveFolder"}}) {
       if (!folder->isEmpty() && !paths::exists(*folder)) {
-        SaveINF(s.UserSection, QLatin1String(key), QString(), s.UserInfFile);
+        SaveFolderINF(s.UserSection, QLatin1String(key), QString(), s.UserInfFile);
         clock::pause(250);
         folder->clear();
       }
@@ -332,18 +333,18 @@ void F0_MDI::MDI_Setup_TaxFormsFolder() {
   const QString def = s.UserInfFile.endsWith(QLatin1String("UserVelmora.inf"), Qt::CaseInsensitive)
                           ? QLatin1String(kVelmora.formsFolder)
                           : QLatin1String(kKestrum.formsFolder);
-  FormsFolder = ReadINF(s.UserSection, QStringLiteral("TaxFormsFolder"), {}, s.UserInfFile);
+  FormsFolder = ReadFolderINF(s.UserSection, QStringLiteral("TaxFormsFolder"), s.UserInfFile);
   if (FormsFolder.isEmpty()) {
     FormsFolder = def;
-    SaveINF(s.UserSection, QStringLiteral("TaxFormsFolder"), FormsFolder, s.UserInfFile);
+    SaveFolderINF(s.UserSection, QStringLiteral("TaxFormsFolder"), FormsFolder, s.UserInfFile);
   }
 }
 
 void F0_MDI::SaveInfFolders(const QString& myFile, const QString& myFolder) {
   const QString& section = state().UserSection;
   for (const char* key : {"TaxFormsFolder", "LastOpenFolder", "LastSaveFolder"})
-    if (ReadINF(section, QLatin1String(key), {}, myFile).isEmpty())
-      SaveINF(section, QLatin1String(key), myFolder, myFile);
+    if (ReadFolderINF(section, QLatin1String(key), myFile).isEmpty())
+      SaveFolderINF(section, QLatin1String(key), myFolder, myFile);
 }
 
 void F0_MDI::testModeSetup() {
@@ -437,6 +438,7 @@ void F0_MDI::onClick(Control& c) {
 
 void F0_MDI::cmdBtn_Click(int index) {
   ProgramState& s = state();
+  const SettingsCommand oneReport;
   const QString caption = ctl(QStringLiteral("cmdBtn"), index).caption();
   const QString command = caption.toUpper();
   ButtonTrap step(caption);
@@ -541,6 +543,7 @@ void reportNoScreen(const char* handler) {
 
 void F0_MDI::onMenu(Menu& m) {
   ProgramState& s = state();
+  const SettingsCommand oneReport;
   for (const ScreenItem& item : kScreenItems) {
     if (!sameText(m.name, QLatin1String(item.menu))) continue;
     Screen* screen = screenFor(QLatin1String(item.screen));
@@ -634,6 +637,7 @@ bool F0_MDI::settingsSaved() {
 }
 
 void F0_MDI::onQueryUnload(bool& cancel) {
+  const SettingsCommand oneReport;
   state().Quitting = true;
   // Closing the window offers to save changed settings as Quit does, then
   // closes every open screen with its own closing handlers; any may refuse.

@@ -134,15 +134,19 @@ void TPInfo_Save() {
       for (int f = 0; f < 6; ++f)
         if (head == QStringLiteral("TXT%1=").arg(f)) fields[f] = items[i].mid(5);
     }
-    const char* const keys[6] = {"TP1NameAddr", "TP1SSN", "TP1DOB", "TP2NameAddr", "TP2SSN", "TP2DOB"};
-    for (int f = 0; f < 6; ++f) SaveINF(s.UserSection, QLatin1String(keys[f]), fields[f], s.UserInfFile);
+    const char* const names[6] = {"TP1NameAddr", "TP1SSN", "TP1DOB", "TP2NameAddr", "TP2SSN", "TP2DOB"};
+    QList<std::pair<QString, QString>> keys;
+    for (int f = 0; f < 6; ++f) keys.append({QLatin1String(names[f]), fields[f]});
     Screen& sheet = currentForm();
     for (int n = 1; n <= kOtherPersons; ++n) {
       const QString name = field(sheet, 6 + 4 * (n - 1)).text();
       const QString number = field(sheet, 7 + 4 * (n - 1)).text();
       const QString value = name.isEmpty() && number.isEmpty() ? QString() : name + kSeparator + number;
-      SaveINF(s.UserSection, QStringLiteral("Dependent%1").arg(n), value, s.UserInfFile);
+      keys.append({QStringLiteral("Dependent%1").arg(n), value});
     }
+    // The whole record in one write: a kill or a full drive leaves the old
+    // record or the new one, never half of each.
+    SaveINFKeys(s.UserSection, keys, s.UserInfFile);
   });
 }
 

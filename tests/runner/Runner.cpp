@@ -58,6 +58,7 @@ Runner::Runner(QString programDir, Mode mode) : programDir_(std::move(programDir
 }
 
 Runner::~Runner() {
+  diskFull_.reset();
   if (started_) {
     // The next scenario in this process starts clean; the main window last,
     // so that no closing question is asked.
@@ -87,6 +88,7 @@ const std::map<QString, Runner::Handler>& Runner::commands() {
       {"click", &Runner::cmdClick},           {"focus", &Runner::cmdFocus},
       {"type", &Runner::cmdType},             {"key", &Runner::cmdKey},
       {"choose", &Runner::cmdChoose},         {"clipboard", &Runner::cmdClipboard},
+      {"disk-full", &Runner::cmdDiskFull},
       {"close", &Runner::cmdClose},         {"look", &Runner::cmdLook},
       {"minimize", &Runner::cmdMinimize},
       {"expect", &Runner::cmdExpect},
@@ -373,6 +375,19 @@ void Runner::cmdMinimize(const QStringList& a) {
   need(a, 1, "minimize <Screen>   (its window's minimize button)");
   requireStarted();
   input_->minimizeWindow(screenNamed(a[0]));
+}
+
+// "disk-full 2048": from here on every file this program writes fails past
+// that many bytes, as on a full drive; "disk-full off" ends it.
+void Runner::cmdDiskFull(const QStringList& a) {
+  need(a, 1, "disk-full <bytes> | off");
+  diskFull_.reset();
+  if (a[0] == u"off") return;
+  bool ok = false;
+  const qulonglong bytes = a[0].toULongLong(&ok);
+  if (!ok) fail(QStringLiteral("disk-full wants a number of bytes or off"));
+  diskFull_ = std::make_unique<FileSizeLimit>(rlim_t(bytes));
+  if (!diskFull_->ok()) fail(QStringLiteral("the file size limit cannot be set"));
 }
 
 void Runner::cmdClipboard(const QStringList& a) {

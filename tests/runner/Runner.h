@@ -11,6 +11,7 @@
 #include "runner/Failure.h"
 #include "runner/Input.h"
 #include "runner/Scenario.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedHost.h"
 
 namespace qv {
@@ -65,6 +66,7 @@ class Runner {
   void cmdClose(const QStringList& a);
   void cmdMinimize(const QStringList& a);
   void cmdClipboard(const QStringList& a);
+  void cmdDiskFull(const QStringList& a);
   void cmdLook(const QStringList& a);
   // What the user should see.
   void cmdExpect(const QStringList& a);
@@ -104,6 +106,7 @@ class Runner {
   std::unique_ptr<QTemporaryDir> drive_;
   std::unique_ptr<QTemporaryDir> programCopy_;
   std::unique_ptr<QTemporaryDir> lockDir_;
+  std::unique_ptr<FileSizeLimit> diskFull_;  // while set, writes fail past its size
   std::unique_ptr<SingleInstance> otherCopy_;
   std::unique_ptr<SingleInstance> instance_;
   ScriptedHost host_;
