@@ -389,12 +389,13 @@ void Screen::typeText(const QString& text) {
 
 namespace {
 // The keys that move a grid's current row, over the rows below its fixed
-// first row; a page is as many rows as fit below that one.
+// first row; a page is as many rows as fit below that one (rows that go by
+// the font count as the smallest the view draws).
 void moveGridRow(Control& grid, int keyCode) {
-  constexpr int kFirst = 1, kRowHeightByFont = 240;
+  constexpr int kFirst = 1, kSmallestRow = 240;
   const int last = grid.rows() - 1;
   if (last < kFirst) return;
-  const int page = std::max(1, grid.height() / (grid.rowHeight() > 0 ? grid.rowHeight() : kRowHeightByFont) - 1);
+  const int page = std::max(1, grid.height() / (grid.rowHeight() > 0 ? grid.rowHeight() : kSmallestRow) - 1);
   const int at = grid.gridRow() < kFirst ? kFirst - 1 : grid.gridRow();
   int row;
   switch (keyCode) {

@@ -31,7 +31,6 @@ namespace qv {
 
 namespace {
 
-
 // The Forms.inf section of a record prefix.
 QString sectionOfPrefix(const QString& prefix) {
   const QString upper = uCase(prefix);
