@@ -89,7 +89,7 @@ TEST_F(ScreenPicture, IsTheDocumentAloneOnWhitePaper) {
   for (const auto& c : cases) {
     qv::Screen& s = open(c.screen);
     typeInto(c.field, c.text);
-    const int height = s.height(), width = s.width();
+    const int height = s.height(), width = s.scaleWidth();
     const qv::Control& end = c.endsAtIndex < 0 ? s.ctl(QLatin1String(c.endsAt)) : s.ctl(QLatin1String(c.endsAt), c.endsAtIndex);
     const QImage picture = clipped();
     ASSERT_FALSE(picture.isNull()) << c.screen;
@@ -118,7 +118,7 @@ TEST_F(ScreenPicture, IsTheDocumentAloneOnWhitePaper) {
 TEST_F(ScreenPicture, TaxpayerSheetIsCutAtItsLastPartInUse) {
   qv::Screen& sheet = open("F5_TPInfo");
   typeInto(0, "JOHN DOE");
-  const int width = qv::twipsToPixels(sheet.width());
+  const int width = qv::twipsToPixels(sheet.scaleWidth());
   auto bottom = [&](const char* shape) {
     const qv::Control& c = sheet.ctl(QLatin1String(shape));
     return qv::twipsToPixels(c.top() + c.height());
