@@ -10,6 +10,8 @@ namespace qv {
 
 // Loads the Tahoma faces shipped with the desktop compatibility fonts; when
 // they are missing the mapping falls back quietly. Safe to call more than once.
+// That Tahoma Bold has bold widths over regular-weight outlines: it is loaded
+// so that the font engine emboldens its outlines at display sizes.
 void installFonts();
 
 // The installed family that stands in for a font name of the screens.
@@ -19,5 +21,10 @@ QString fontFamilyFor(const QString& programFontName);
 // display, TwipsPerPoint for a painter that works in twips). Sizes are set in
 // pixels so that text metrics do not depend on the platform's DPI.
 QFont qtFont(const Font& font, double pixelsPerPoint);
+
+// The width of the pen that strokes a text's outline over the text to make a
+// bold font bold at painter sizes, where the font engine does not embolden;
+// 0 when the font's bold face is bold by itself.
+double boldStroke(const QFont& font);
 
 }  // namespace qv

@@ -1,6 +1,7 @@
 #include "view/ScreenPainter.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextLayout>
@@ -158,10 +159,26 @@ QRectF drawText(QPainter& p, const QRectF& rect, int flags, const QString& text,
   p.save();
   if (clip && !rect.contains(bounds)) p.setClipRect(rect, Qt::IntersectClip);
   p.setPen(color);
+  const double stroke = boldStroke(font);
+  QPainterPath outline;  // of a bold the font engine leaves regular at this size
   for (int i = 0; i < layout.lineCount(); ++i) {
     const QTextLine line = layout.lineAt(i);
     const double left = offset(line.horizontalAdvance(), rect.width(), Qt::AlignRight, Qt::AlignHCenter);
-    line.draw(&p, QPointF(rect.left() + left, top));
+    const QPointF at(rect.left() + left, top);
+    line.draw(&p, at);
+    if (stroke <= 0) continue;
+    for (const QGlyphRun& run : line.glyphRuns()) {
+      const QRawFont raw = run.rawFont();
+      const QList<quint32> glyphs = run.glyphIndexes();
+      const QList<QPointF> places = run.positions();
+      for (qsizetype g = 0; g < glyphs.size(); ++g)
+        outline.addPath(raw.pathForGlyph(glyphs[g]).translated(at + places[g]));
+    }
+  }
+  if (!outline.isEmpty()) {
+    // The text stays text (on paper too); its outline, stroked over it, thickens the stems.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.strokePath(outline, QPen(color, stroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   }
   p.restore();
   return bounds;
