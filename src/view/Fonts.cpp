@@ -2,7 +2,9 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QHash>
+#include <QRawFont>
 #include <QtEndian>
 
 #include <algorithm>
@@ -124,6 +126,22 @@ QFont qtFont(const Font& font, double pixelsPerPoint) {
   // takes the same room on the display, on paper and in a picture.
   if (pixelsPerPoint > kScaledPainterUnits) f.setHintingPreference(QFont::PreferNoHinting);
   return f;
+}
+
+BoxLines boxLines(const QFont& font) {
+  const QFontMetricsF metrics(font);
+  BoxLines lines{metrics.height(), metrics.ascent()};
+  const QRawFont raw = QRawFont::fromFont(font);
+  const QByteArray os2 = raw.fontTable("OS/2");
+  if (os2.size() < 78 || raw.unitsPerEm() <= 0) return lines;
+  const auto* table = reinterpret_cast<const uchar*>(os2.constData());
+  constexpr int kWinAscent = 74, kWinDescent = 76;
+  const double unit = raw.pixelSize() / raw.unitsPerEm();
+  const double ascent = qFromBigEndian<quint16>(table + kWinAscent) * unit;
+  const double descent = qFromBigEndian<quint16>(table + kWinDescent) * unit;
+  // Never closer than the font's own lines.
+  if (ascent + descent > lines.height) lines = BoxLines{ascent + descent, std::max(ascent, lines.ascent)};
+  return lines;
 }
 
 double boldStroke(const QFont& font) {

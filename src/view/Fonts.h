@@ -27,4 +27,13 @@ QFont qtFont(const Font& font, double pixelsPerPoint);
 // 0 when the font's bold face is bold by itself.
 double boldStroke(const QFont& font);
 
+// How the desktop spaces the lines of a multi-line box (in the font's pixel
+// units): its line is the font's Windows ascent and descent, which hold the
+// marks over capitals ("Ë", "Ž"), where the font's typographic ascent may not.
+struct BoxLines {
+  double height;  // from one line's top to the next
+  double ascent;  // from a line's top to its baseline
+};
+BoxLines boxLines(const QFont& font);
+
 }  // namespace qv
