@@ -7,6 +7,7 @@
 #include <QImage>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <utility>
 
 #include "RecordingScreen.h"
@@ -62,13 +63,21 @@ double markInk(const std::vector<double>& rows, int lowest, double capHeight) {
   return ink;
 }
 
-TEST(AccentedText, PaperPutsBoxTextWhereTheDisplayDoes) {
-  test::RecordingScreen s(QStringLiteral("Accents"), kBoxes);
-  s.load();
-  ScreenView view(s);
-  view.resize(view.sizeHint());
-  view.show();
-  const QImage display = view.grab().toImage();
+// The boxes on the display, from whose widgets the paper takes its measure.
+class AccentedText : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    s.load();
+    view = std::make_unique<ScreenView>(s);
+    view->resize(view->sizeHint());
+    view->show();
+  }
+  test::RecordingScreen s{QStringLiteral("Accents"), kBoxes};
+  std::unique_ptr<ScreenView> view;
+};
+
+TEST_F(AccentedText, PaperPutsBoxTextWhereTheDisplayDoes) {
+  const QImage display = view->grab().toImage();
   const QImage paper = renderScreen(s, PaintOptions{true, true});
   for (const Control* box : s.array(QStringLiteral("Text1"))) {
     SCOPED_TRACE(box->displayName().toStdString());
@@ -99,12 +108,7 @@ std::pair<int, int> inkedBetween(const std::vector<double>& rows) {
   return {first, last};
 }
 
-TEST(AccentedText, MarksOnTheSecondLineStandClearOfTheFirst) {
-  test::RecordingScreen s(QStringLiteral("Accents"), kBoxes);
-  s.load();
-  ScreenView view(s);
-  view.resize(view.sizeHint());
-  view.show();
+TEST_F(AccentedText, MarksOnTheSecondLineStandClearOfTheFirst) {
   for (int index : {3, 4}) {
     Control& box = s.ctl(QStringLiteral("Text1"), index);
     SCOPED_TRACE(box.displayName().toStdString());
@@ -112,7 +116,7 @@ TEST(AccentedText, MarksOnTheSecondLineStandClearOfTheFirst) {
     const QString lines[2] = {QStringLiteral("ZOË BAY"), QStringLiteral("\r\nŸŽŠ ÉÈ")};
     for (int i = 0; i < 2; ++i) {
       box.setText(lines[i]);
-      display[i] = inkedBetween(rowInk(view.grab().toImage(), box));
+      display[i] = inkedBetween(rowInk(view->grab().toImage(), box));
       paper[i] = inkedBetween(rowInk(renderScreen(s, PaintOptions{true, true}), box));
     }
     EXPECT_LT(display[0].second, display[1].first) << "display: the lines share a row";

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
@@ -65,9 +64,7 @@ class ScreenFit : public EngineTest {
  protected:
   void SetUp() override {
     EngineTest::SetUp();
-    QFile inf(QStringLiteral(":/inf/Forms.inf"));
-    ASSERT_TRUE(inf.open(QIODevice::ReadOnly));
-    formsInf(inf.readAll());
+    shippedFormsInf();
     main_.load();
     ASSERT_TRUE(main_.loaded());
     window_ = std::make_unique<qv::MainWindowView>(main_);

@@ -38,9 +38,7 @@ class ScreenPicture : public EngineTest {
   void SetUp() override {
     EngineTest::SetUp();
     qv::setHost(&clipboard_);
-    QFile inf(QStringLiteral(":/inf/Forms.inf"));
-    ASSERT_TRUE(inf.open(QIODevice::ReadOnly));
-    formsInf(inf.readAll());
+    shippedFormsInf();
     ASSERT_TRUE(main_.loaded() || (main_.load(), main_.loaded()));
   }
   void TearDown() override {
