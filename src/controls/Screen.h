@@ -83,6 +83,10 @@ class Screen {
   void setIcon(const QString& file);
   bool visible() const { return visible_; }
   void setVisible(bool v);
+  // Minimized by the user with the window's own button: the window is shown
+  // as its title bar only, until the program or the user restores it.
+  bool minimized() const { return minimized_; }
+  void setMinimized(bool m);
   // A child window of the main window (a document screen), not a dialog.
   bool isChild() const { return child_; }
   void setChild(bool c) { child_ = c; }
@@ -140,9 +144,16 @@ class Screen {
   void focusFirst();
   // Lets the focus go (the window loses the focus): LostFocus, no Validate.
   void dropFocus();
-  // Validate on the focused control, as leaving it would, the focus staying;
-  // false when the handler cancels.
+  // The box being typed in taken as leaving it would: Validate on the focused
+  // control, the focus staying; false when the handler cancels. Only a control
+  // whose text changed since it got the focus (or was last taken) is
+  // validated, and a control taken so is not validated again when the focus
+  // then leaves it unchanged: a command that takes the box must not run its
+  // screen's handler twice, nor once for a box nobody typed in.
   bool validateActive();
+  // True inside the Validate that validateActive raises: the focus is not
+  // leaving, a command (a save) takes the box as it stands.
+  bool validatingInPlace() const { return validatingInPlace_; }
 
   // ---- Input ----
   // A key as the user presses it on the focused control: KeyDown, then for a
@@ -211,6 +222,7 @@ class Screen {
   Font font_;
   QString icon_;
   bool visible_ = false;
+  bool minimized_ = false;
   bool fixedDialog_ = false;
   bool child_ = false;
   int frameWidth_ = 0, frameHeight_ = 0;
@@ -226,6 +238,9 @@ class Screen {
   int focusDepth_ = 0;
   Control* pendingFocus_ = nullptr;
   bool inValidate_ = false;
+  Control* untyped_ = nullptr;  // the focused control while its text is unchanged
+  Control* taken_ = nullptr;    // the focused control, validated by validateActive
+  bool validatingInPlace_ = false;
   bool lastMoveCancelled_ = false;
   ScreenObserver* observer_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "controls/Screen.h"
+#include "engine/FormReset.h"
 #include "engine/K1Handlers.h"
 #include "frame/Common.h"
 #include "frame/ErrorTrap.h"
@@ -191,6 +192,8 @@ bool Screen_Clip() {
   return trap(QStringLiteral("M5_ClipCode:Screen_Clip"), [] {
     Screen* s = state().CurrentForm;
     if (!s) raiseError(err::ObjectNotSet, {});
+    rememberWorkingLook(*s);
+    s->setMinimized(false);  // the paper is what the window shows
     const QString id = state().FormInfo[11];
     cropHeight(*s, id);
     paperLook(*s, id);

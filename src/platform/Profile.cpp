@@ -169,21 +169,16 @@ int GetPrivateProfileSectionA(const QString& section, QString& buffer, int buffe
   return kept;
 }
 
-bool WritePrivateProfileStringA(const QString& section, const QString& key, const QString& value,
-                                const QString& file) {
-  const QString host = paths::toHost(file);
-  const QFileInfo info(host);
-  QString text;
-  // An existing file that cannot be read must not be replaced by a new one.
-  if (info.exists() && !readTextFile(host, text)) return false;
+namespace {
 
-  const QString sectionName = storedName(section), keyName = storedName(key);
-  const QList<QStringView> views = splitLines(text);
+// Sets key=value in section of the file's lines, as the Windows call does:
+// in place when the key is there, else after the section's last key, else in
+// a new section at the end.
+void setKey(QStringList& lines, const QString& sectionName, const QString& keyName, const QString& value) {
+  QList<QStringView> views;
+  views.reserve(lines.size());
+  for (const QString& line : lines) views.append(line);
   const Place place = locate(views, sectionName, keyName, true);
-  QStringList lines;
-  lines.reserve(views.size() + 3);
-  for (QStringView v : views) lines.append(v.toString());
-
   if (place.key >= 0) {
     // In place, keeping the key as the file spells it.
     lines[place.key] = parse(views.at(place.key)).name.toString() + u'=' + value;
@@ -195,6 +190,27 @@ bool WritePrivateProfileStringA(const QString& section, const QString& key, cons
     lines.append(u'[' + sectionName + u']');
     lines.append(keyName + u'=' + value);
   }
+}
+
+}  // namespace
+
+bool WritePrivateProfileStringA(const QString& section, const QString& key, const QString& value,
+                                const QString& file) {
+  return WritePrivateProfileStrings(section, {{key, value}}, file);
+}
+
+bool WritePrivateProfileStrings(const QString& section, const QList<std::pair<QString, QString>>& keys,
+                                const QString& file) {
+  const QString host = paths::toHost(file);
+  const QFileInfo info(host);
+  QString text;
+  // An existing file that cannot be read must not be replaced by a new one.
+  if (info.exists() && !readTextFile(host, text)) return false;
+
+  QStringList lines;
+  for (QStringView v : splitLines(text)) lines.append(v.toString());
+  const QString sectionName = storedName(section);
+  for (const auto& [key, value] : keys) setKey(lines, sectionName, storedName(key), value);
   return writeTextFile(host, lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 

@@ -2,7 +2,9 @@
 // Profile (INI) files with the semantics of the Windows profile functions the
 // program was written against. Paths may be drive-letter paths ("C:\...") or
 // host paths; files are Windows-1252 text.
+#include <QList>
 #include <QString>
+#include <utility>
 
 namespace qv {
 
@@ -24,6 +26,10 @@ int GetPrivateProfileSectionA(const QString& section, QString& buffer, int buffe
 // missing. Returns false when the file cannot be written; the old file is then
 // left as it was.
 bool WritePrivateProfileStringA(const QString& section, const QString& key, const QString& value,
+                                const QString& file);
+// Writes several keys of one section, in order, in one replace of the file:
+// afterwards the file holds all of them or, when it cannot be written, none.
+bool WritePrivateProfileStrings(const QString& section, const QList<std::pair<QString, QString>>& keys,
                                 const QString& file);
 
 }  // namespace qv

@@ -64,8 +64,14 @@ void ScreenWindowBinding::apply() {
     icon_ = s.icon();
     window_->setWindowIcon(icon_.isEmpty() ? QIcon() : QIcon(picturePath(icon_)));
   }
+  // A document window is minimized and restored as its screen says; while
+  // it is minimized its size waits for the restore.
+  if (kind_ == Kind::MdiChild && s.loaded() && window_->isMinimized() != s.minimized()) {
+    if (s.minimized()) window_->showMinimized();
+    else window_->showNormal();
+  }
   const QRect geometry(s.left(), s.top(), s.width(), s.height());
-  if (geometry != applied_) {
+  if (geometry != applied_ && !window_->isMinimized()) {
     applied_ = geometry;
     const QPoint position(twipsToPixels(s.left()), twipsToPixels(s.top()));
     const QSize client = view_->sizeHint();
@@ -97,7 +103,15 @@ void ScreenWindowBinding::apply() {
 }
 
 bool ScreenWindowBinding::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != window_ || event->type() != QEvent::Close || closing_) return false;
+  if (watched != window_) return false;
+  if (event->type() == QEvent::WindowStateChange && kind_ == Kind::MdiChild) {
+    // The window's own buttons minimize and restore it: the screen follows.
+    guarded([&] {
+      if (view_->screen().loaded()) view_->screen().setMinimized(window_->isMinimized());
+    });
+    return false;
+  }
+  if (event->type() != QEvent::Close || closing_) return false;
   // The close box: the screen's QueryUnload and Unload decide.
   inCloseEvent_ = true;
   bool unloaded = false;

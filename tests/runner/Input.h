@@ -39,6 +39,8 @@ class UserInput {
   virtual void choose(Control& combo, int index) = 0;
   // Closes a screen's window by its close box.
   virtual void closeWindow(Screen& screen) = 0;
+  // Minimizes a document screen's window by its own button.
+  virtual void minimizeWindow(Screen& screen) = 0;
   // The control that has the keyboard; nullptr for none.
   virtual Control* keyboardControl() = 0;
   // Lets the windows catch up after a step (repaints, deferred deletes).

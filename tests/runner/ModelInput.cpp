@@ -50,6 +50,7 @@ class ModelInput final : public UserInput {
 
   void choose(Control& combo, int index) override { combo.screen()->chooseListItem(combo, index); }
   void closeWindow(Screen& screen) override { screen.unload(); }
+  void minimizeWindow(Screen& screen) override { screen.setMinimized(true); }
 
   Control* keyboardControl() override { return keyboardScreen().activeControl(); }
 };

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QMenu>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QTest>
 #include <map>
@@ -153,8 +154,16 @@ class WidgetInput final : public UserInput {
   }
 
   void closeWindow(Screen& screen) override {
+    // A document screen's close box is on its sub-window, not the main window.
     if (&screen == &window_.screen()) window_.close();
+    else if (QMdiSubWindow* sub = window_.subWindowFor(screen)) sub->close();
     else viewOf(screen)->window()->close();
+  }
+
+  void minimizeWindow(Screen& screen) override {
+    QMdiSubWindow* sub = window_.subWindowFor(screen);
+    if (!sub) fail(QStringLiteral("the screen %1 has no document window").arg(screen.name()));
+    sub->showMinimized();  // what its minimize button does
   }
 
   Control* keyboardControl() override {

@@ -126,4 +126,13 @@ TEST_F(TempDrive, AFailedWriteLeavesTheOldFileWhole) {
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList({"User.inf"}));
 }
 
+// Several keys in one write: each goes where a write of its own would put it.
+TEST_F(TempDrive, SeveralKeysInOneWriteLandAsOneByOne) {
+  put("User.inf", "[S]\r\nA=1\r\nB=2\r\n[T]\r\nt=1\r\n");
+  ASSERT_TRUE(qv::WritePrivateProfileStrings("s", {{"b", "20"}, {"C", "3"}, {"A", "10"}}, "C:\\User.inf"));
+  EXPECT_EQ(bytes("User.inf"), "[S]\r\nA=10\r\nB=20\r\nC=3\r\n[T]\r\nt=1\r\n");
+  ASSERT_TRUE(qv::WritePrivateProfileStrings("New", {{"x", "1"}, {"y", "2"}}, "C:\\User.inf"));
+  EXPECT_EQ(bytes("User.inf"), "[S]\r\nA=10\r\nB=20\r\nC=3\r\n[T]\r\nt=1\r\n\r\n[New]\r\nx=1\r\ny=2\r\n");
+}
+
 }  // namespace
