@@ -129,11 +129,14 @@ QFont qtFont(const Font& font, double pixelsPerPoint) {
 }
 
 BoxLines boxLines(const QFont& font) {
+  static QHash<QString, BoxLines> known;  // a font's tables are read once
+  const QString key = font.key();
+  if (auto it = known.constFind(key); it != known.cend()) return *it;
   const QFontMetricsF metrics(font);
   BoxLines lines{metrics.height(), metrics.ascent()};
   const QRawFont raw = QRawFont::fromFont(font);
   const QByteArray os2 = raw.fontTable("OS/2");
-  if (os2.size() < 78 || raw.unitsPerEm() <= 0) return lines;
+  if (os2.size() < 78 || raw.unitsPerEm() <= 0) return known[key] = lines;
   const auto* table = reinterpret_cast<const uchar*>(os2.constData());
   constexpr int kWinAscent = 74, kWinDescent = 76;
   const double unit = raw.pixelSize() / raw.unitsPerEm();
@@ -141,7 +144,7 @@ BoxLines boxLines(const QFont& font) {
   const double descent = qFromBigEndian<quint16>(table + kWinDescent) * unit;
   // Never closer than the font's own lines.
   if (ascent + descent > lines.height) lines = BoxLines{ascent + descent, std::max(ascent, lines.ascent)};
-  return lines;
+  return known[key] = lines;
 }
 
 double boldStroke(const QFont& font) {
