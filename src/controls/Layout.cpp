@@ -210,8 +210,8 @@ bool build(Screen& s, const QJsonObject& root, QString* error) {
   if (so.contains(QLatin1String("caption"))) s.setCaption(so.value(QLatin1String("caption")).toString());
   s.setFont(Reader::font(so.value(QLatin1String("font")), s.font()));
   s.move(so.value(QLatin1String("left")).toInt(s.left()), so.value(QLatin1String("top")).toInt(s.top()));
-  s.setWidth(so.value(QLatin1String("width")).toInt(s.width()));
-  s.setHeight(so.value(QLatin1String("height")).toInt(s.height()));
+  s.setInsideWidth(so.value(QLatin1String("width")).toInt(s.scaleWidth()));
+  s.setInsideHeight(so.value(QLatin1String("height")).toInt(s.scaleHeight()));
   Color back = s.backColor();
   if (!rd.color(so, "backColor", back)) {
     if (error) *error = rd.error;

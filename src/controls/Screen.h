@@ -28,6 +28,10 @@ class ScreenObserver {
   virtual void screenUnloaded(Screen& s) = 0;         // controls are gone
 };
 
+// A document window's frame (twips): sizing borders of 4 pixels and a title
+// bar of 19, as the desktop the screens were designed on drew them.
+constexpr int DocumentFrameWidth = 120, DocumentFrameHeight = 405;
+
 // Key codes and shift bits of the program's key events.
 namespace keys {
 constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Escape = 27,
@@ -59,12 +63,17 @@ class Screen {
   void setWidth(int v);
   void setHeight(int v);
   void move(int left, int top);
-  // The inside of the window (twips): the size less what the window's own
-  // frame takes. Screens are laid out for their whole size (the desktop's
-  // title bar and border come on top), so only a frame with a bar of its
-  // own, like the main window's menu bar, has one.
+  // Width and height are the window's outer size; its inside (twips), where
+  // the controls lie, is that less the frame the window draws around it: a
+  // document window's title bar and borders, the main window's menu bar and
+  // docked panel. A layout file gives the inside, as a design file does.
   int scaleWidth() const;
   int scaleHeight() const;
+  // Sizes the window so that its inside is this wide or high.
+  void setInsideWidth(int v) { setWidth(v + frameWidth_); }
+  void setInsideHeight(int v) { setHeight(v + frameHeight_); }
+  int frameWidth() const { return frameWidth_; }
+  int frameHeight() const { return frameHeight_; }
   void setFrame(int width, int height) { frameWidth_ = width; frameHeight_ = height; }
   Color backColor() const { return backColor_; }
   void setBackColor(Color c);

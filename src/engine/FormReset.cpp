@@ -37,6 +37,7 @@ struct ScreenCase {
 const ScreenCase kScreenCases[] = {
     {"TPINFO",
      [](Screen& s) {
+       // The sheet's window fills the main window's area from top to bottom.
        s.setHeight(mainWindow().scaleHeight());
        s.ctl(QStringLiteral("lblInstr")).setVisible(true);
      }},
@@ -44,7 +45,8 @@ const ScreenCase kScreenCases[] = {
      [](Screen& s) {
        Control& frame = s.ctl(QStringLiteral("Frame1"));
        frame.setVisible(true);
-       s.setHeight(frame.top() + frame.height() + 200);
+       // 200 twips below the photo frame: the title bar is not taken from them.
+       s.setInsideHeight(frame.top() + frame.height() + 200);
        s.ctl(QStringLiteral("Picture1")).setVisible(true);
        s.ctl(QStringLiteral("Picture3")).setVisible(true);
      }},

@@ -8,8 +8,12 @@ namespace qv {
 
 class FormScreen : public Screen {
  public:
-  // Document screens are child windows of the main window.
-  explicit FormScreen(QString name) : Screen(std::move(name)) { setChild(true); }
+  // Document screens are child windows of the main window, with a title bar
+  // and borders.
+  explicit FormScreen(QString name) : Screen(std::move(name)) {
+    setChild(true);
+    setFrame(DocumentFrameWidth, DocumentFrameHeight);
+  }
 
   // Redoes what the screen computes from the tax year; a tax-year change
   // calls it on the screens that depend on the year.

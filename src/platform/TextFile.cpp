@@ -64,7 +64,8 @@ QByteArray encodeWin1252(const QString& text) {
 
 bool readTextFile(const QString& path, QString& text) {
   const QString host = paths::toHost(path);
-  if (QFileInfo(host).isDir()) return false;
+  // A file not yet named (settings before an edition is set up) is no file.
+  if (host.isEmpty() || QFileInfo(host).isDir()) return false;
   QFile file(host);
   if (!file.open(QIODevice::ReadOnly)) return false;
   const QByteArray bytes = file.readAll();

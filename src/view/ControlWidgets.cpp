@@ -102,22 +102,24 @@ double fixedHeightLineOffset(const QFont& font, double lineHeight) {
   return layout && layout->lineCount() > 0 ? layout->lineAt(0).y() : 0.0;
 }
 
-// Lines one font height apart (no leading), as the desktop's edit control
-// and the painter put them, so a box holds as many lines on screen as on
-// paper; the top margin takes back Qt's offset within the line, so the first
-// baseline is one ascent below the margin. Needed again whenever the text or
-// font is replaced: new text drops the block and frame formats.
+// Lines spaced as the desktop's edit control and the painter space them (no
+// leading, room for the marks over capitals), so a box holds as many lines
+// on screen as on paper; the top margin takes back Qt's offset within the
+// line, so the first baseline lies the desktop's ascent below the margin.
+// Needed again whenever the text or font is replaced: new text drops the
+// block and frame formats.
 void formatLines(QTextEdit* t, const Control& c) {
   QTextDocument* doc = t->document();
-  const double lineHeight = QFontMetricsF(t->font()).height();
+  const BoxLines lines = boxLines(t->font());
   QTextBlockFormat format;
   format.setAlignment(alignmentOf(c));
-  format.setLineHeight(lineHeight, QTextBlockFormat::FixedHeight);
+  format.setLineHeight(lines.height, QTextBlockFormat::FixedHeight);
   QTextCursor all(doc);
   all.select(QTextCursor::Document);
   all.mergeBlockFormat(format);
   QTextFrameFormat frame = doc->rootFrame()->frameFormat();
-  frame.setTopMargin(kTextMargin - fixedHeightLineOffset(t->font(), lineHeight));
+  frame.setTopMargin(kTextMargin + lines.ascent - QFontMetricsF(t->font()).ascent() -
+                     fixedHeightLineOffset(t->font(), lines.height));
   doc->rootFrame()->setFrameFormat(frame);
 }
 

@@ -1,6 +1,8 @@
 #include "support/ScriptedHost.h"
 
 #include <QDir>
+#include <QRect>
+#include <algorithm>
 
 #include "controls/AccessKeys.h"
 #include "controls/Screen.h"
@@ -19,6 +21,24 @@ void ScriptedHost::queueFile(const QString& path) { files_.push_back(path); }
 
 namespace {
 QString shown(const QString& caption) { return accessKeyCaption(caption).text; }
+
+// The controls on a picture or a page: shown, and not wholly outside the
+// window's inside, which is all the painter draws.
+QStringList onPaper(const Screen& s) {
+  const QRect inside(0, 0, s.scaleWidth(), s.scaleHeight());
+  QStringList out;
+  for (const Control* c : s.controls()) {
+    if (!c->effectivelyVisible()) continue;
+    const Control* top = c;
+    while (top->container()) top = top->container();
+    const QRect place = top->type() == ControlType::Line
+                            ? QRect(QPoint(std::min(top->x1(), top->x2()), std::min(top->y1(), top->y2())),
+                                    QPoint(std::max(top->x1(), top->x2()), std::max(top->y1(), top->y2())))
+                            : QRect(top->left(), top->top(), std::max(1, top->width()), std::max(1, top->height()));
+    if (place.intersects(inside)) out << c->displayName();
+  }
+  return out;
+}
 
 // What the window says: the message box's message, the file-exists dialog's
 // current-file text, or the values of the error report.
@@ -144,20 +164,14 @@ bool ScriptedHost::printScreen(Screen& screen, const QString& printer, PrintOutc
     outcome.file = documentFolder.isEmpty() ? screen.name() + QStringLiteral(".pdf")
                                             : QDir(documentFolder).filePath(screen.name() + QStringLiteral(".pdf"));
   bool white = true;
-  QStringList shown;
-  for (const Control* c : screen.controls()) {
+  for (const Control* c : screen.controls())
     if (c->type() == ControlType::TextBox && c->backColor() != colors::White) white = false;
-    if (c->effectivelyVisible()) shown << c->displayName();
-  }
-  printJobs_.push_back({screen.name(), printer, white, screen.height(), screen.width(), shown});
+  printJobs_.push_back({screen.name(), printer, white, screen.scaleHeight(), screen.scaleWidth(), onPaper(screen)});
   return true;
 }
 
 bool ScriptedHost::copyScreenPicture(Screen& screen) {
-  QStringList shown;
-  for (const Control* c : screen.controls())
-    if (c->effectivelyVisible()) shown << c->displayName();
-  pictures_.push_back({screen.name(), screen.scaleWidth(), screen.scaleHeight(), shown});
+  pictures_.push_back({screen.name(), screen.scaleWidth(), screen.scaleHeight(), onPaper(screen)});
   return true;
 }
 

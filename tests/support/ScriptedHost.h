@@ -29,15 +29,15 @@ struct PrintJob {
   QString screen;
   QString printer;
   bool whiteFields = false;  // every text box was white when it printed
-  int heightTwips = 0;       // the window's height as it printed
+  int heightTwips = 0;       // the page: the window's inside as it printed
   int widthTwips = 0;
-  QStringList shown;         // the controls that showed, as in a picture
+  QStringList shown;         // the controls on the page, as in a picture
 };
 
 struct Picture {
   QString screen;
   int widthTwips = 0, heightTwips = 0;
-  QStringList shown;  // the controls that showed, "Text1(5)" or "labelMisc"
+  QStringList shown;  // the controls on it, "Text1(5)" or "labelMisc"
 };
 
 // What a modal window is answered with: the button to press (none: its

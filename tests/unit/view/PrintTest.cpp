@@ -48,9 +48,7 @@ class Print : public EngineTest {
     EngineTest::SetUp();
     qv::setHost(&printers_);
     qv::resetCurrentPrinter();
-    QFile inf(QStringLiteral(":/inf/Forms.inf"));
-    ASSERT_TRUE(inf.open(QIODevice::ReadOnly));
-    formsInf(inf.readAll());
+    shippedFormsInf();
     form_ = qv::screenNamed(QStringLiteral("TF_1099INT"));
     ASSERT_TRUE(form_);
     qv::Form_Position(*form_);

@@ -38,9 +38,7 @@ class ScreenPicture : public EngineTest {
   void SetUp() override {
     EngineTest::SetUp();
     qv::setHost(&clipboard_);
-    QFile inf(QStringLiteral(":/inf/Forms.inf"));
-    ASSERT_TRUE(inf.open(QIODevice::ReadOnly));
-    formsInf(inf.readAll());
+    shippedFormsInf();
     ASSERT_TRUE(main_.loaded() || (main_.load(), main_.loaded()));
   }
   void TearDown() override {
@@ -89,7 +87,7 @@ TEST_F(ScreenPicture, IsTheDocumentAloneOnWhitePaper) {
   for (const auto& c : cases) {
     qv::Screen& s = open(c.screen);
     typeInto(c.field, c.text);
-    const int height = s.height(), width = s.width();
+    const int height = s.height(), width = s.scaleWidth();
     const qv::Control& end = c.endsAtIndex < 0 ? s.ctl(QLatin1String(c.endsAt)) : s.ctl(QLatin1String(c.endsAt), c.endsAtIndex);
     const QImage picture = clipped();
     ASSERT_FALSE(picture.isNull()) << c.screen;
@@ -145,7 +143,7 @@ TEST_F(ScreenPicture, UntickedK3BoxShowsOnTheK1Pictures) {
 TEST_F(ScreenPicture, TaxpayerSheetIsCutAtItsLastPartInUse) {
   qv::Screen& sheet = open("F5_TPInfo");
   typeInto(0, "JOHN DOE");
-  const int width = qv::twipsToPixels(sheet.width());
+  const int width = qv::twipsToPixels(sheet.scaleWidth());
   auto bottom = [&](const char* shape) {
     const qv::Control& c = sheet.ctl(QLatin1String(shape));
     return qv::twipsToPixels(c.top() + c.height());
