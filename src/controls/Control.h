@@ -45,7 +45,7 @@ struct Font {
 // What changed, for the observer.
 enum class Prop {
   Geometry, Visible, Enabled, Caption, Text, Selection, Font, Colors, Appearance,
-  Value, List, ListIndex, Picture, Tabs, Cells, Focus
+  Value, List, ListIndex, Picture, Tabs, Cells, CurrentRow, Focus
 };
 
 enum class Align { Left = 0, Right = 1, Center = 2 };
@@ -218,9 +218,14 @@ class Control {
   void setColAlignment(int col, int setting);
   // Appends a row: its cells' texts separated by tab characters.
   void addGridRow(const QString& tabbedCells);
-  // The row the user chose with a click; -1 for none.
+  // The current row: the one a click chose or the keys moved to (shown
+  // highlighted); -1 for none.
   int gridRow() const { return gridRow_; }
-  void setGridRow(int row) { gridRow_ = row; }
+  void setGridRow(int row) { if (row != gridRow_) { gridRow_ = row; changed(Prop::CurrentRow); } }
+  // The height of the rows (twips); 0: by the font. The page keys move the
+  // current row by the rows that fit below the fixed first row.
+  int rowHeight() const { return rowHeight_; }
+  void setRowHeight(int h) { if (h != rowHeight_) { rowHeight_ = h; changed(Prop::Cells); } }
 
   void SetFocus();  // the program's own spelling, through the focus protocol
 
@@ -266,6 +271,7 @@ class Control {
   QVector<int> colWidths_;
   QVector<int> colAlignments_;
   int gridRow_ = -1;
+  int rowHeight_ = 0;
 };
 
 }  // namespace qv

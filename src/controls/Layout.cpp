@@ -1,6 +1,7 @@
 #include "controls/Layout.h"
 
 #include <QFile>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -181,6 +182,7 @@ struct Reader {
     if (o.contains(QLatin1String("currentTab"))) r.setCurrentTab(num("currentTab", 0));
     if (o.contains(QLatin1String("rows")) || o.contains(QLatin1String("cols")))
       r.setGridSize(num("rows", 0), num("cols", 0));
+    r.setRowHeight(num("rowHeight", 0));
     s.add(std::move(c));
     return true;
   }
@@ -188,21 +190,28 @@ struct Reader {
 
 }  // namespace
 
-bool loadJson(Screen& s, const QByteArray& json, QString* error) {
+namespace {
+
+// Parses a layout; false with the parser's reason.
+bool parse(const QByteArray& json, QJsonObject& root, QString* error) {
   QJsonParseError pe;
   const QJsonDocument doc = QJsonDocument::fromJson(json, &pe);
   if (!doc.isObject()) {
     if (error) *error = pe.errorString();
     return false;
   }
-  const QJsonObject root = doc.object();
+  root = doc.object();
+  return true;
+}
+
+bool build(Screen& s, const QJsonObject& root, QString* error) {
   Reader rd;
   const QJsonObject so = root.value(QLatin1String("screen")).toObject();
   if (so.contains(QLatin1String("caption"))) s.setCaption(so.value(QLatin1String("caption")).toString());
   s.setFont(Reader::font(so.value(QLatin1String("font")), s.font()));
   s.move(so.value(QLatin1String("left")).toInt(s.left()), so.value(QLatin1String("top")).toInt(s.top()));
-  s.setWidth(so.value(QLatin1String("width")).toInt(s.width()));
-  s.setHeight(so.value(QLatin1String("height")).toInt(s.height()));
+  s.setInsideWidth(so.value(QLatin1String("width")).toInt(s.scaleWidth()));
+  s.setInsideHeight(so.value(QLatin1String("height")).toInt(s.scaleHeight()));
   Color back = s.backColor();
   if (!rd.color(so, "backColor", back)) {
     if (error) *error = rd.error;
@@ -230,16 +239,30 @@ bool loadJson(Screen& s, const QByteArray& json, QString* error) {
   return true;
 }
 
+}  // namespace
+
+bool loadJson(Screen& s, const QByteArray& json, QString* error) {
+  QJsonObject root;
+  return parse(json, root, error) && build(s, root, error);
+}
+
 bool load(Screen& s, const QString& nameOrPath, QString* error) {
-  const QString path = nameOrPath.endsWith(QLatin1String(".json"))
-                           ? nameOrPath
-                           : QStringLiteral(":/screens/%1.json").arg(nameOrPath);
+  const bool builtIn = !nameOrPath.endsWith(QLatin1String(".json"));
+  const QString path = builtIn ? QStringLiteral(":/screens/%1.json").arg(nameOrPath) : nameOrPath;
+  // The built-in layouts never change: each is parsed once, on the screen's
+  // first load, so that opening a screen again costs no parsing.
+  static QHash<QString, QJsonObject> parsed;
+  if (builtIn)
+    if (auto it = parsed.constFind(path); it != parsed.cend()) return build(s, *it, error);
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) {
     if (error) *error = QStringLiteral("cannot read %1").arg(path);
     return false;
   }
-  return loadJson(s, f.readAll(), error);
+  QJsonObject root;
+  if (!parse(f.readAll(), root, error)) return false;
+  if (builtIn) parsed.insert(path, root);
+  return build(s, root, error);
 }
 
 }  // namespace qv::layout

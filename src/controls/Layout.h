@@ -2,7 +2,8 @@
 // Screen layout files: data/screens/<Name>.json, built into the program as
 // ":/screens/<Name>.json". One JSON object for the screen, its menus and its
 // controls in control order (one control per line), with geometry in twips
-// and colours written as "&H00BBGGRR".
+// and colours written as "&H00BBGGRR". The screen's width and height are those
+// of its inside, where its controls lie; its window adds its frame.
 #include <QByteArray>
 #include <QString>
 

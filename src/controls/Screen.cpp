@@ -57,6 +57,7 @@ int Screen::scaleHeight() const { return std::max(0, height_ - frameHeight_); }
 void Screen::setBackColor(Color c) { if (c != backColor_) { backColor_ = c; changed(); } }
 void Screen::setIcon(const QString& f) { icon_ = f; changed(); }
 void Screen::setVisible(bool v) { if (v != visible_) { visible_ = v; changed(); } }
+void Screen::setMinimized(bool m) { if (m != minimized_) { minimized_ = m; changed(); } }
 
 // ---- Controls ----
 
@@ -166,7 +167,9 @@ bool Screen::unload() {
 
 void Screen::discardControls() {
   visible_ = false;
+  minimized_ = false;
   active_ = nullptr;
+  untyped_ = taken_ = nullptr;
   pendingFocus_ = nullptr;
   // A handler of one of these controls may still be running: keep them alive
   // until the next load.
@@ -221,7 +224,7 @@ bool Screen::setFocus(Control& target) {
 bool Screen::moveFocusNow(Control& target) {
   if (!target.focusable()) return false;
   Control* old = active_;
-  if (old && target.causesValidation() && !inValidate_) {
+  if (old && target.causesValidation() && !inValidate_ && old != taken_) {
     bool cancel = false;
     inValidate_ = true;
     onValidate(*old, cancel);
@@ -229,6 +232,7 @@ bool Screen::moveFocusNow(Control& target) {
     if (cancel || !loaded_) return false;
   }
   active_ = &target;
+  untyped_ = taken_ = nullptr;
   g_focusOwner = this;
   if (old) {
     notifyChanged(*old, Prop::Focus);
@@ -238,6 +242,8 @@ bool Screen::moveFocusNow(Control& target) {
   if (active_ == &target) {
     notifyChanged(target, Prop::Focus);
     onGotFocus(target);
+    // What the handler put there is not typing.
+    if (active_ == &target) untyped_ = &target;
   }
   return true;
 }
@@ -277,11 +283,13 @@ void Screen::focusFirst() {
 }
 
 bool Screen::validateActive() {
-  if (!active_ || !loaded_ || inValidate_) return true;
+  if (!active_ || !loaded_ || inValidate_ || active_ == untyped_) return true;
+  Control* taken = active_;
   bool cancel = false;
-  inValidate_ = true;
-  onValidate(*active_, cancel);
-  inValidate_ = false;
+  inValidate_ = validatingInPlace_ = true;
+  onValidate(*taken, cancel);
+  inValidate_ = validatingInPlace_ = false;
+  if (!cancel && active_ == taken && loaded_) untyped_ = taken_ = taken;
   return !cancel;
 }
 
@@ -289,6 +297,7 @@ void Screen::dropFocus() {
   Control* old = active_;
   if (!old) return;
   active_ = nullptr;
+  untyped_ = taken_ = nullptr;
   if (g_focusOwner == this) g_focusOwner = nullptr;
   notifyChanged(*old, Prop::Focus);
   onLostFocus(*old);
@@ -378,7 +387,32 @@ void Screen::typeText(const QString& text) {
   }
 }
 
+namespace {
+// The keys that move a grid's current row, over the rows below its fixed
+// first row; a page is as many rows as fit below that one (rows that go by
+// the font count as the smallest the view draws).
+void moveGridRow(Control& grid, int keyCode) {
+  constexpr int kFirst = 1, kSmallestRow = 240;
+  const int last = grid.rows() - 1;
+  if (last < kFirst) return;
+  const int page = std::max(1, grid.height() / (grid.rowHeight() > 0 ? grid.rowHeight() : kSmallestRow) - 1);
+  const int at = grid.gridRow() < kFirst ? kFirst - 1 : grid.gridRow();
+  int row;
+  switch (keyCode) {
+    case keys::Up: row = at - 1; break;
+    case keys::Down: row = at + 1; break;
+    case keys::PageUp: row = at - page; break;
+    case keys::PageDown: row = at + page; break;
+    case keys::Home: row = kFirst; break;
+    case keys::End: row = last; break;
+    default: return;
+  }
+  grid.setGridRow(std::clamp(row, kFirst, last));
+}
+}  // namespace
+
 void Screen::defaultKeyAction(Control& c, int keyCode, int shift) {
+  if (c.type() == ControlType::Grid) moveGridRow(c, keyCode);
   if (c.type() != ControlType::TextBox) return;
   const int len = c.text().size();
   switch (keyCode) {
@@ -439,6 +473,11 @@ void Screen::defaultCharAction(Control& c, int ch) {
     if (!c.multiLine()) {
       const int cut = clip.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
       if (cut >= 0) clip.truncate(cut);
+    } else {
+      // A box keeps its line breaks as CR LF, whatever the program the text
+      // came from used (LF alone, CR alone), as Enter types them.
+      clip.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+      clip.replace(u'\n', QStringLiteral("\r\n"));
     }
     if (!clip.isEmpty()) c.replaceSelection(clip);
     return;
@@ -463,9 +502,12 @@ void Screen::defaultCharAction(Control& c, int ch) {
 void Screen::click(Control& c, int button) {
   if (!loaded_ || c.screen() != this || !c.effectivelyVisible() || !c.effectivelyEnabled()) return;
   if (c.type() == ControlType::Shape || c.type() == ControlType::Line) return;
-  if (c.canHaveFocus() && active_ != &c) {
+  if (c.canHaveFocus()) {
+    // Also when it is focused already: the keyboard may be on another
+    // screen's field since, and a click brings it back. A move that is
+    // refused, or that a handler carries on elsewhere, is no click on it.
     setFocus(c);
-    if (lastMoveCancelled_ || !loaded_) return;
+    if (!loaded_ || active_ != &c) return;
   }
   onMouseDown(c, button);
   if (!loaded_) return;
@@ -496,6 +538,7 @@ void Screen::chooseListItem(Control& combo, int index) {
 
 void Screen::notifyChanged(Control& c, Prop what) {
   if (observer_) observer_->controlChanged(c, what);
+  if (what == Prop::Text && &c == active_ && !inValidate_) untyped_ = taken_ = nullptr;
   if (!loaded_) return;
   // The events a property change raises on its own.
   if (what == Prop::Text && c.type() == ControlType::TextBox) onChange(c);

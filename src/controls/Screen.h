@@ -28,6 +28,10 @@ class ScreenObserver {
   virtual void screenUnloaded(Screen& s) = 0;         // controls are gone
 };
 
+// A document window's frame (twips): sizing borders of 4 pixels and a title
+// bar of 19, as the desktop the screens were designed on drew them.
+constexpr int DocumentFrameWidth = 120, DocumentFrameHeight = 405;
+
 // Key codes and shift bits of the program's key events.
 namespace keys {
 constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Escape = 27,
@@ -59,12 +63,17 @@ class Screen {
   void setWidth(int v);
   void setHeight(int v);
   void move(int left, int top);
-  // The inside of the window (twips): the size less what the window's own
-  // frame takes. Screens are laid out for their whole size (the desktop's
-  // title bar and border come on top), so only a frame with a bar of its
-  // own, like the main window's menu bar, has one.
+  // Width and height are the window's outer size; its inside (twips), where
+  // the controls lie, is that less the frame the window draws around it: a
+  // document window's title bar and borders, the main window's menu bar and
+  // docked panel. A layout file gives the inside, as a design file does.
   int scaleWidth() const;
   int scaleHeight() const;
+  // Sizes the window so that its inside is this wide or high.
+  void setInsideWidth(int v) { setWidth(v + frameWidth_); }
+  void setInsideHeight(int v) { setHeight(v + frameHeight_); }
+  int frameWidth() const { return frameWidth_; }
+  int frameHeight() const { return frameHeight_; }
   void setFrame(int width, int height) { frameWidth_ = width; frameHeight_ = height; }
   Color backColor() const { return backColor_; }
   void setBackColor(Color c);
@@ -74,6 +83,10 @@ class Screen {
   void setIcon(const QString& file);
   bool visible() const { return visible_; }
   void setVisible(bool v);
+  // Minimized by the user with the window's own button: the window is shown
+  // as its title bar only, until the program or the user restores it.
+  bool minimized() const { return minimized_; }
+  void setMinimized(bool m);
   // A child window of the main window (a document screen), not a dialog.
   bool isChild() const { return child_; }
   void setChild(bool c) { child_ = c; }
@@ -131,9 +144,16 @@ class Screen {
   void focusFirst();
   // Lets the focus go (the window loses the focus): LostFocus, no Validate.
   void dropFocus();
-  // Validate on the focused control, as leaving it would, the focus staying;
-  // false when the handler cancels.
+  // The box being typed in taken as leaving it would: Validate on the focused
+  // control, the focus staying; false when the handler cancels. Only a control
+  // whose text changed since it got the focus (or was last taken) is
+  // validated, and a control taken so is not validated again when the focus
+  // then leaves it unchanged: a command that takes the box must not run its
+  // screen's handler twice, nor once for a box nobody typed in.
   bool validateActive();
+  // True inside the Validate that validateActive raises: the focus is not
+  // leaving, a command (a save) takes the box as it stands.
+  bool validatingInPlace() const { return validatingInPlace_; }
 
   // ---- Input ----
   // A key as the user presses it on the focused control: KeyDown, then for a
@@ -202,6 +222,7 @@ class Screen {
   Font font_;
   QString icon_;
   bool visible_ = false;
+  bool minimized_ = false;
   bool fixedDialog_ = false;
   bool child_ = false;
   int frameWidth_ = 0, frameHeight_ = 0;
@@ -217,6 +238,9 @@ class Screen {
   int focusDepth_ = 0;
   Control* pendingFocus_ = nullptr;
   bool inValidate_ = false;
+  Control* untyped_ = nullptr;  // the focused control while its text is unchanged
+  Control* taken_ = nullptr;    // the focused control, validated by validateActive
+  bool validatingInPlace_ = false;
   bool lastMoveCancelled_ = false;
   ScreenObserver* observer_ = nullptr;
 };

@@ -45,7 +45,9 @@ QString splitAmount(const QString& s) {
   const qsizetype point = s.lastIndexOf(u'.');
   QString whole = point < 0 ? s : s.left(point);
   QString cents = point < 0 ? QString() : s.mid(point + 1);
-  if (whole.isEmpty()) whole = QStringLiteral("0");
+  // A sign alone before the point ("-.20", as a negative amount under a
+  // dollar is shown) stands for no whole dollars.
+  if (whole.isEmpty() || whole == u"-") whole += u'0';
   if (cents.isEmpty()) cents = QStringLiteral("00");
   if (!isNumeric(whole) || !isNumeric(cents)) rejectField();
   const QString amount = whole + u'.' + cents;

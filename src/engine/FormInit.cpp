@@ -66,6 +66,7 @@ int& FocusAfterTPButton() {
 void Form_Init(Screen& screen) {
   trap(QStringLiteral("M3_Quorvane:Form_Init"), [&] {
     state().CurrentForm = &screen;
+    forgetWorkingLook();
     Form_Init_Info();
     if (sameText(screen.name(), QLatin1String("F1_Configure"))) {
       // The configuration screen shows the year's Social Security and
@@ -76,6 +77,14 @@ void Form_Init(Screen& screen) {
     Form_Init_Reset();
     Form_Init_Captions();
   });
+}
+
+void makeCurrentForm(Screen& screen) {
+  ProgramState& s = state();
+  if (s.CurrentForm == &screen) return;
+  s.CurrentForm = &screen;
+  Form_Init_Info();
+  s.FormInfo[11] = screenShortId(screen.name());
 }
 
 void Form_Init_Info() {

@@ -16,6 +16,10 @@ Screen& currentForm();
 QString screenShortId(const QString& screenName);
 
 void Form_Init(Screen& screen);
+// The screen the user works on becomes the current form again (another one
+// was initialised since): its entry read anew and its short id set, so that
+// the commands and field edits act on it.
+void makeCurrentForm(Screen& screen);
 // The current form's entry into FormInfo, FocusOnStartup and FocusAfterTPButton.
 void Form_Init_Info();
 // One value of the entry of `screenName` (by formsInfSection); "" when absent.

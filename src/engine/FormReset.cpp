@@ -3,6 +3,8 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "controls/Screen.h"
 #include "engine/FieldKinds.h"
@@ -35,6 +37,7 @@ struct ScreenCase {
 const ScreenCase kScreenCases[] = {
     {"TPINFO",
      [](Screen& s) {
+       // The sheet's window fills the main window's area from top to bottom.
        s.setHeight(mainWindow().scaleHeight());
        s.ctl(QStringLiteral("lblInstr")).setVisible(true);
      }},
@@ -42,7 +45,8 @@ const ScreenCase kScreenCases[] = {
      [](Screen& s) {
        Control& frame = s.ctl(QStringLiteral("Frame1"));
        frame.setVisible(true);
-       s.setHeight(frame.top() + frame.height() + 200);
+       // 200 twips below the photo frame: the title bar is not taken from them.
+       s.setInsideHeight(frame.top() + frame.height() + 200);
        s.ctl(QStringLiteral("Picture1")).setVisible(true);
        s.ctl(QStringLiteral("Picture3")).setVisible(true);
      }},
@@ -154,7 +158,47 @@ void resetControl(Control& c, const QString& id, bool licence) {
   }
 }
 
+// The look taken before the paper was prepared, by control name and index
+// (the controls are looked up again when it is put back).
+struct ControlLook {
+  QString name;
+  int index;
+  Color back;
+  int backStyle;
+  bool visible;
+};
+struct WorkingLook {
+  const Screen* screen = nullptr;
+  Color back = 0;
+  std::vector<ControlLook> controls;
+};
+WorkingLook& pendingLook() {
+  static WorkingLook look;
+  return look;
+}
+
+void putBack(Screen& form, const WorkingLook& look) {
+  form.setBackColor(look.back);
+  for (const ControlLook& l : look.controls) {
+    Control* c = l.index >= 0 ? form.find(l.name, l.index) : form.find(l.name);
+    if (!c) continue;
+    c->setBackColor(l.back);
+    c->setBackStyle(l.backStyle);
+    c->setVisible(l.visible);
+  }
+}
+
 }  // namespace
+
+void rememberWorkingLook(const Screen& screen) {
+  WorkingLook& look = pendingLook();
+  if (look.screen == &screen) return;  // the paper is being prepared already
+  look = {&screen, screen.backColor(), {}};
+  for (const Control* c : screen.controls())
+    look.controls.push_back({c->name(), c->index(), c->backColor(), c->backStyle(), c->visible()});
+}
+
+void forgetWorkingLook() { pendingLook() = {}; }
 
 void Form_Init_Reset() {
   trap(QStringLiteral("M3_Quorvane:Form_Init_Reset"), [] {
@@ -168,6 +212,9 @@ void Form_Init_Reset() {
     // A copy: a handler may change the screen while its controls are reset.
     const std::vector<Control*> controls = form.controls();
     for (Control* c : controls) resetControl(*c, id, licence);
+    // After a print or a picture: exactly the look from before the paper.
+    const WorkingLook look = std::exchange(pendingLook(), {});
+    if (look.screen == &form) putBack(form, look);
   });
 }
 

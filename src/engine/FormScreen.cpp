@@ -2,13 +2,23 @@
 
 #include "engine/FieldEdits.h"
 #include "engine/FieldKinds.h"
+#include "engine/FormInit.h"
 #include "engine/KeyFilter.h"
+#include "frame/MainWindow.h"
+#include "frame/ProgramState.h"
 #include "runtime/Text.h"
 
 namespace qv {
 
 bool FormScreen::isField(const Control& c) {
   return c.type() == ControlType::TextBox && c.inArray() && sameText(c.name(), QLatin1String("Text1"));
+}
+
+void FormScreen::onActivate() { makeCurrentForm(*this); }
+
+void FormScreen::onUnload(bool&) {
+  if (state().CurrentForm != this) return;
+  if (Screen* below = mainWindow().activeChild(this)) makeCurrentForm(*below);
 }
 
 void FormScreen::onGotFocus(Control& c) {

@@ -8,8 +8,12 @@ namespace qv {
 
 class FormScreen : public Screen {
  public:
-  // Document screens are child windows of the main window.
-  explicit FormScreen(QString name) : Screen(std::move(name)) { setChild(true); }
+  // Document screens are child windows of the main window, with a title bar
+  // and borders.
+  explicit FormScreen(QString name) : Screen(std::move(name)) {
+    setChild(true);
+    setFrame(DocumentFrameWidth, DocumentFrameHeight);
+  }
 
   // Redoes what the screen computes from the tax year; a tax-year change
   // calls it on the screens that depend on the year.
@@ -32,6 +36,10 @@ class FormScreen : public Screen {
   static bool isField(const Control& c);
 
  protected:
+  // The screen the user brings to the front is the current form.
+  void onActivate() override;
+  // Closing the current form makes the screen left in view the current one.
+  void onUnload(bool& cancel) override;
   // Focus: the kind's colour, the text selected, the help text shown.
   void onGotFocus(Control& c) override;
   // Ctrl+V and Ctrl+C pass; every other key goes through the key filter.

@@ -31,14 +31,14 @@ std::optional<K1ScreenLayout> layK1PageAsPaper(Screen& screen) {
   auto [left, right] = pageHalves(screen);
   left->setTop(0);
   right->setTop(0);
-  screen.setHeight(left->height());
-  screen.setWidth(left->width() + right->width());
+  screen.setInsideHeight(left->height());
+  screen.setInsideWidth(left->width() + right->width());
   left->setBackColor(colors::White);
   right->setBackColor(colors::White);
   // The tab control's frame would show as a rule down the sheet's right edge:
   // it goes beyond the sheet.
-  tabs.setWidth(screen.width() + kFrameOutside);
-  tabs.setHeight(screen.height() + kFrameOutside);
+  tabs.setWidth(screen.scaleWidth() + kFrameOutside);
+  tabs.setHeight(screen.scaleHeight() + kFrameOutside);
   return kept;
 }
 

@@ -41,9 +41,9 @@ bool isLower(int key) { return key >= 'a' && key <= 'z'; }
 bool isUpper(int key) { return key >= 'A' && key <= 'Z'; }
 
 // A field never holds what its form file cannot keep: the item separator "·"
-// has no escape there, and the file is Windows-1252.
+// and the line-break mark "»" have no escape there, and the file is Windows-1252.
 bool storable(int key) {
-  return key != kSeparator.unicode() && key <= 0xFFFF && inCodePage(QChar(char16_t(key)));
+  return key <= 0xFFFF && !isRecordMark(QChar(char16_t(key))) && inCodePage(QChar(char16_t(key)));
 }
 
 int filtered(const KeySet& set, int key) {

@@ -6,8 +6,10 @@
 #include <cmath>
 #include <vector>
 
+#include "controls/Layout.h"
 #include "controls/Screen.h"
 #include "engine/FormInit.h"
+#include "engine/FormReset.h"
 #include "engine/FormScreen.h"
 #include "engine/K1Handlers.h"
 #include "engine/K1Paper.h"
@@ -45,9 +47,11 @@ void retryingObjectNotSet(Statement&& statement) {
 
 bool isNamed(const Screen& s, const char* name) { return sameText(s.name(), QLatin1String(name)); }
 
-// Loads the screen when needed and shows it in the main window.
+// Loads the screen when needed and shows it in the main window, restored
+// when the user had minimized it.
 void show(Screen& screen) {
   screen.load();
+  screen.setMinimized(false);
   host().showScreen(screen);
 }
 
@@ -65,6 +69,19 @@ const SampleValue kSampleValues[] = {
     {"CHK", 1, "325070760"},
     {"CHK", 2, "987123654"},
 };
+
+// The boxes outside the tab order are not the user's to fill: the texts their
+// layout gives them (the payer's number and distribution code on the CSA
+// and CSF 1099-R) are the form's own and come back with a clear.
+void restoreFixedTexts(Screen& form) {
+  Screen design(form.name());
+  if (!layout::load(design, form.layoutName(), nullptr)) return;
+  for (const Control* box : design.controls()) {
+    if (box->type() != ControlType::TextBox || box->tabStop() || box->text().isEmpty()) continue;
+    if (Control* c = box->inArray() ? form.find(box->name(), box->index()) : form.find(box->name()))
+      c->setText(box->text());
+  }
+}
 
 // One saved default of a K-1 cell; a cell the defaults do not cover is error 9.
 const QString& savedDefault(const QStringList& defaults, int index) {
@@ -134,7 +151,7 @@ void Form_Position(Screen& screen) {
       // area starts at its left edge so the document's left side stays in view.
       const long left = std::lrint((mdi.scaleWidth() - screen.width()) / 2.0);
       screen.move(left < 0 ? 0 : int(left), 0);
-      host().showScreen(screen);
+      show(screen);
     });
 
     retryingObjectNotSet([&] {
@@ -159,6 +176,7 @@ void Form_Clear() {
     Screen& form = currentForm();
     for (Control* c : form.controls())
       if (c->type() == ControlType::TextBox) c->setText(QString());
+    restoreFixedTexts(form);
 
     const QString id = screenShortId(form.name());
     for (const SampleValue& v : kSampleValues)
@@ -184,9 +202,12 @@ void Form_Clear() {
   });
 }
 
-void Form_Print(Screen& screen) {
+QString Form_Print(Screen& screen) {
   const ProgramState& s = state();
+  QString printed;
   trap(QStringLiteral("M3_Quorvane:Form_Print"), [&] {
+    rememberWorkingLook(screen);
+    screen.setMinimized(false);  // the page is what the window shows
     ignoringErrors([&] {
       for (Control* c : screen.controls())
         if (c->type() == ControlType::TextBox) c->setBackColor(colors::White);
@@ -200,9 +221,9 @@ void Form_Print(Screen& screen) {
 
     QString printer = currentPrinterName();
     if (printer.isEmpty()) printer = host().printers().value(0);
-    QString why;
+    PrintOutcome outcome;
     if (printer.isEmpty()) {
-      why = QStringLiteral("No printer is installed.");
+      outcome.error = QStringLiteral("No printer is installed.");
     } else {
       // A K-1 prints its page in front as the sheet of paper, the way its
       // picture shows it; the screen is put back however the printing went.
@@ -218,11 +239,17 @@ void Form_Print(Screen& screen) {
         screen.setWidth(width);
         if (status) status->setVisible(statusShown);
       });
-      if (host().printScreen(screen, printer, &why)) return;
+      if (host().printScreen(screen, printer, outcome)) {
+        printed = outcome.file.isEmpty() ? QStringLiteral("Sent to the printer ") + printer
+                                         : QStringLiteral("Printed to ") + paths::toProgram(outcome.file);
+        return;
+      }
     }
     Show_MBX(QStringLiteral("M3_Quorvane:Form_Print"), 800,
-             QStringLiteral("The form was not printed.\r\n") + why, QStringLiteral("OK"), false, {}, {}, {}, 1);
+             QStringLiteral("The form was not printed.\r\n") + outcome.error, QStringLiteral("OK"), false, {}, {}, {},
+             1);
   });
+  return printed;
 }
 
 void Verify_INF_Entry(const QString& mode) {
@@ -233,8 +260,8 @@ void Verify_INF_Entry(const QString& mode) {
     else if (sameText(mode, QLatin1String("Save"))) key = QStringLiteral("LastSaveFolder");
     else raiseError(err::ProgramFailure, QStringLiteral("Program Error"));
 
-    const QString folder = ReadINF(s.UserSection, key, QString(), s.UserInfFile);
-    if (!paths::folderExists(folder)) SaveINF(s.UserSection, key, QString(), s.UserInfFile);
+    const QString folder = ReadFolderINF(s.UserSection, key, s.UserInfFile);
+    if (!paths::folderExists(folder)) SaveFolderINF(s.UserSection, key, QString(), s.UserInfFile);
   });
 }
 

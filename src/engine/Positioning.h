@@ -9,7 +9,10 @@ class Screen;
 
 void Form_Position(Screen& screen);
 void Form_Clear();
-void Form_Print(Screen& screen);
+// Prints the screen; what its status line is to say of it afterwards: the
+// file the PDF printer wrote or the printer the job went to, empty when
+// nothing was printed.
+QString Form_Print(Screen& screen);
 void Verify_INF_Entry(const QString& mode);
 QString GetFolderName(const QString& path);
 

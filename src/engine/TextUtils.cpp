@@ -82,6 +82,23 @@ int CountCharacters(const QString& text, const QString& pattern, bool caseSensit
   return count;
 }
 
+QString withoutRecordMarks(QString text) {
+  text.removeIf(isRecordMark);
+  return text;
+}
+
+QString storedValue(const QString& text) {
+  QString value = text;
+  value.remove(u'\n');
+  value.replace(u'\r', kLineBreakMark);
+  return value;
+}
+
+QString shownValue(const QString& stored) {
+  QString text = stored;
+  return text.replace(kLineBreakMark, QStringLiteral("\r\n"));
+}
+
 bool isAllDigits(QStringView text) {
   for (const QChar c : text)
     if (c < u'0' || c > u'9') return false;

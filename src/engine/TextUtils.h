@@ -9,6 +9,18 @@ namespace qv {
 // The middle dot: joins the two parts of Format_TPName's result and separates
 // the items of a form-file record, so no field may ever hold it.
 inline constexpr QChar kSeparator = QChar(0x00B7);
+// "»" stands for a line break inside a value kept in a form file or the
+// settings file, so no field may hold it either.
+inline constexpr QChar kLineBreakMark = QChar(0x00BB);
+
+// The characters a stored value gives a meaning of their own.
+inline bool isRecordMark(QChar c) { return c == kSeparator || c == kLineBreakMark; }
+// The text without them.
+QString withoutRecordMarks(QString text);
+// A field's text as a stored value: one line, line feeds dropped, each
+// carriage return as "»"; and a stored value as the field shows it again.
+QString storedValue(const QString& text);
+QString shownValue(const QString& stored);
 
 // The first line of a name-and-address text as the normalised name, "·", and
 // the name used in form-file names ("SMITH JR,JOHN", or "JOHN SMITH JR" when

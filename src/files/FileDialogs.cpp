@@ -19,8 +19,8 @@ QString OpenOrSaveFile(int forSave, const QString& proposal) {
   QString result;
   trap(QStringLiteral("M8_CommonDialogReplacement:OpenOrSaveFile"), [&] {
     const QString key = forSave ? QStringLiteral("LastSaveFolder") : QStringLiteral("LastOpenFolder");
-    QString start = ReadINF(s.UserSection, key, {}, s.UserInfFile);
-    if (start.isEmpty()) start = ReadINF(QStringLiteral("TaxForms"), QStringLiteral("Folder"), {}, s.UserInfFile);
+    QString start = ReadFolderINF(s.UserSection, key, s.UserInfFile);
+    if (start.isEmpty()) start = ReadFolderINF(QStringLiteral("TaxForms"), QStringLiteral("Folder"), s.UserInfFile);
     if (forSave && proposal.size() > kLongestName)
       raiseError(err::InvalidCall, QStringLiteral("The proposed file name is longer than %1 characters.").arg(kLongestName));
     FileDialogRequest request;
@@ -39,7 +39,7 @@ QString OpenOrSaveFile(int forSave, const QString& proposal) {
     }
     const QString path = paths::toProgram(chosen);
     const QString folder = GetFolderName(path);
-    if (folder != start) SaveINF(s.UserSection, key, folder, s.UserInfFile);
+    if (folder != start) SaveFolderINF(s.UserSection, key, folder, s.UserInfFile);
     result = path;
   });
   return result;

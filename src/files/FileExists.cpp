@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include "files/FileNames.h"
 #include "files/FormFiles.h"
 #include "files/FormRecord.h"
 #include "frame/ErrorTrap.h"
@@ -80,11 +81,19 @@ void F7_Save::onLoad() {
   ctl(QStringLiteral("Text1")).SetFocus();
 }
 
+// A typed name or extension as a file name in the folder: what a file name
+// cannot hold ("\", "/" among them) becomes "-", so the file stays there.
+QString F7_Save::typed(const QString& box) const { return portableFileName(ctl(box).text()); }
+
+QString F7_Save::renamedPath() const {
+  return folder_ + separatorOf(F7_FullPath) + typed(QStringLiteral("Text1")) + u'.' + typed(QStringLiteral("Text2"));
+}
+
 void F7_Save::onChange(Control& c) {
   if (c.name() != u"Text1") return;
   ctl(QStringLiteral("cmdSave"))
-      .setCaption(QStringLiteral("SAVE\r\n") + folder_ + separatorOf(F7_FullPath) + c.text() + u'.' + extension_ +
-                  QStringLiteral("\r\nEXIT"));
+      .setCaption(QStringLiteral("SAVE\r\n") + folder_ + separatorOf(F7_FullPath) + typed(c.name()) + u'.' +
+                  extension_ + QStringLiteral("\r\nEXIT"));
 }
 
 void F7_Save::onClick(Control& c) {
@@ -112,11 +121,11 @@ void F7_Save::cmdSave_Click() {
     name.setText(name_);
     return;
   }
-  if (name.text().compare(name_, Qt::CaseInsensitive) == 0) return answer(2);
+  if (typed(QStringLiteral("Text1")).compare(name_, Qt::CaseInsensitive) == 0) return answer(2);
   // Renamed: the record under the new name first, the old file only once that is written.
   trap(QStringLiteral("F7_Save:cmdSave_Click"), [&] {
     Build_Record();
-    const QString target = folder_ + separatorOf(F7_FullPath) + name.text() + u'.' + ctl(QStringLiteral("Text2")).text();
+    const QString target = renamedPath();
     writeFormFile(target, state().FileRecord);
     if (!QFile::remove(paths::toHost(F7_FullPath)))
       raiseError(err::PathFileAccess,
@@ -127,7 +136,7 @@ void F7_Save::cmdSave_Click() {
 
 void F7_Save::cmdNewSequence_Click() {
   trap(QStringLiteral("F7_Save:cmdNewSequence_Click"), [&] {
-    writeFormFile(nextSequenceName(folder_ + separatorOf(F7_FullPath) + name_, ctl(QStringLiteral("Text2")).text()),
+    writeFormFile(nextSequenceName(folder_ + separatorOf(F7_FullPath) + name_, typed(QStringLiteral("Text2"))),
                   state().FileRecord);
   });
   answer(4);

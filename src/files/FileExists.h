@@ -26,6 +26,8 @@ class F7_Save : public Screen {
   void cmdSave_Click();
   void cmdNewSequence_Click();
   void answer(int result);
+  QString typed(const QString& box) const;
+  QString renamedPath() const;
 
   QString folder_, name_, extension_;
   bool answered_ = false;

@@ -1,6 +1,6 @@
 #include "files/FormFiles.h"
 
-#include <QRegularExpression>
+#include <QLocale>
 
 #include "controls/Screen.h"
 #include "engine/FieldKinds.h"
@@ -18,32 +18,18 @@
 #include "frame/Ini.h"
 #include "frame/MainWindow.h"
 #include "frame/ProgramState.h"
-#include "platform/Clock.h"
 #include "platform/Host.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
-#include "runtime/Dates.h"
 #include "runtime/Text.h"
 #include "screens/Catalog.h"
 #include "taxpayer/CardsScreen.h"
 #include "taxpayer/TaxpayerRecord.h"
+#include "taxpayer/TaxpayerSheet.h"
 
 namespace qv {
 
 namespace {
-
-constexpr QChar kLineBreak = QChar(0x00BB);
-
-// The status line of the screen in red, saying which file it is.
-void showFile(Screen& form, const QString& path) {
-  try {
-    if (Control* status = form.find(QStringLiteral("labelMisc"))) {
-      status->setForeColor(colors::Red);
-      status->setCaption(path);
-    }
-  } catch (const ProgramError&) {
-  }
-}
 
 // The Forms.inf section of a record prefix.
 QString sectionOfPrefix(const QString& prefix) {
@@ -64,12 +50,11 @@ Screen* screenOfForm(const QString& formName) {
 QString readRecordLine(const QString& path) {
   if (paths::folderExists(path))
     raiseError(err::PathFileAccess, QStringLiteral("Path/File access error: %1 is a folder, not a form file").arg(path));
-  QString text;
-  if (!paths::fileExists(path) || !readTextFile(path, text))
+  QString line;
+  bool longer = false;
+  if (!paths::fileExists(path) || !readFirstLine(path, kLongestRecord, line, longer))
     raiseError(err::FileNotFound, QStringLiteral("File not found: ") + path);
-  const qsizetype end = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
-  const QString line = end < 0 ? text : text.left(end);
-  if (line.size() > kLongestRecord)
+  if (longer)
     raiseError(800, QStringLiteral("%1 is not a form file: its line is longer than any form's.").arg(path));
   return line;
 }
@@ -84,23 +69,16 @@ QString formOfRecord(const QString& record, const QString& path) {
   return form;
 }
 
-// A value as the settings file keeps it: one line, line breaks as "»".
-QString oneLine(const QString& text) {
-  QString value = text;
-  value.remove(u'\n');
-  return value.replace(u'\r', kLineBreak);
-}
-
 // The taxpayer sheet read from a file: its two main persons become the ones
 // Load TP copies.
 void rememberMainPersons(const Screen& sheet) {
   const ProgramState& s = state();
   auto field = [&](int index) { return sheet.ctl(QStringLiteral("Text1"), index).text(); };
-  const std::pair<const char*, QString> keys[] = {
-      {"TP1NameAddr", oneLine(field(0))}, {"TP1DOB", field(2)}, {"TP1SSN", field(1)},
-      {"TP2NameAddr", oneLine(field(3))}, {"TP2DOB", field(5)}, {"TP2SSN", field(4)},
-  };
-  for (const auto& [key, value] : keys) SaveINF(s.UserSection, QLatin1String(key), value, s.UserInfFile);
+  SaveINFKeys(s.UserSection,
+              {{QStringLiteral("TP1NameAddr"), storedValue(field(0))}, {QStringLiteral("TP1DOB"), field(2)},
+               {QStringLiteral("TP1SSN"), field(1)}, {QStringLiteral("TP2NameAddr"), storedValue(field(3))},
+               {QStringLiteral("TP2DOB"), field(5)}, {QStringLiteral("TP2SSN"), field(4)}},
+              s.UserInfFile);
 }
 
 // The card screen read from a file: each numbered card shows the ITIN
@@ -115,15 +93,12 @@ void showCardPictures(Screen& screen) {
   }
 }
 
-// The taxpayer sheet opened: each person's age at the end of the tax year.
+// The taxpayer sheet opened: each person's age at the end of the tax year,
+// as the sheet shows it when a birth date is typed ("N/A" for 20XX).
 void showTaxpayerAges() {
-  const ProgramState& s = state();
-  Screen& sheet = currentForm();
-  for (const auto& person : s.PersonFields) {
-    const QString born = sheet.ctl(QStringLiteral("Text1"), person[1].toInt()).text();
-    if (born.isEmpty()) continue;
-    sheet.ctl(QStringLiteral("Text2"), person[2].toInt()).setText(Age_At_Year_End(sheet, cDate(born, clock::today().year())));
-  }
+  auto* sheet = dynamic_cast<F5_TPInfo*>(&currentForm());
+  if (!sheet) return;
+  for (const auto& person : state().PersonFields) sheet->UpdateAge(person[1], person[2]);
 }
 
 }  // namespace
@@ -153,6 +128,14 @@ void Save_File() {
       return;
     }
     if (sameText(s.FileRecord, QStringLiteral("Error SS_ITIN")) || name.isEmpty()) return;
+    // What Open would refuse is never written: said before any dialog.
+    const qsizetype length = encodeWin1252(s.FileRecord).size();
+    if (length > kLongestRecord) {
+      const QLocale english(QLocale::English);
+      raiseError(800, QStringLiteral("This form is too long to be saved: its boxes hold %1 characters together, "
+                                     "a form file at most %2. Shorten the longest box and save again.")
+                          .arg(english.toString(qlonglong(length)), english.toString(kLongestRecord)));
+    }
     name.remove(s.FileExtension, Qt::CaseInsensitive);
     name += s.FileExtension;
     QString path = s.CurrentFile;
@@ -179,7 +162,7 @@ void Save_File() {
     first.SetFocus();
   });
   // After the focus, whose help text would hide it: where the file went.
-  if (!saved.isEmpty()) showFile(currentForm(), saved);
+  if (!saved.isEmpty()) Show_Status(currentForm(), saved);
 }
 
 void Open_File() {
@@ -220,7 +203,7 @@ QString Read_File() {
     s.CurrentForm = &screen;
     Form_Position(screen);
     formName = form;
-    showFile(screen, path);
+    Show_Status(screen, path);
     if (sameText(form, QLatin1String("F5_TPInfo")))
       if (Control* label = screen.find(QStringLiteral("Label1"))) label->setBackColor(0x0000FFFF);
     restoreItems(screen, s.FileRecord);
@@ -229,7 +212,7 @@ QString Read_File() {
     // The date edits clear the status line as they start; unless one left its
     // complaint there, it shows the file again.
     if (Control* status = screen.find(QStringLiteral("labelMisc")); status && status->caption().isEmpty())
-      showFile(screen, path);
+      Show_Status(screen, path);
     if (sameText(form, QLatin1String("F5_TPInfo"))) rememberMainPersons(screen);
     if (sameText(form, QLatin1String("F2_SS_ITIN"))) showCardPictures(screen);
   });

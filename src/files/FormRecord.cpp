@@ -18,16 +18,7 @@ namespace {
 
 const QString kLogName = QStringLiteral("M4_FileCode:Build_Record");
 const QString kCardError = QStringLiteral("Error SS_ITIN");
-constexpr QChar kLineBreak = QChar(0x00BB);
 constexpr int kCards = 9;
-
-// A value as the record holds it: one line, each carriage return as "»".
-QString storedValue(const QString& text) {
-  QString value = text;
-  value.remove(u'\n');
-  value.replace(u'\r', kLineBreak);
-  return value;
-}
 
 // The item key of a control, empty for one that writes no item.
 QString itemKey(const Control& c) {
@@ -154,10 +145,8 @@ void restoreItems(Screen& form, const QString& record) {
   const QStringList parts = record.split(kSeparator);
   const bool ssa = uCase(parts.value(0)) == u"SSA";
   for (int i = 2; i < parts.size(); ++i) {
-    QString item = parts[i];
-    item.replace(kLineBreak, QStringLiteral("\r\n"));
     try {
-      restoreItem(form, item, ssa);
+      restoreItem(form, shownValue(parts[i]), ssa);
     } catch (const ProgramError&) {
       // An item the screen cannot take is passed over.
     }

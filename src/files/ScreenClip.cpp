@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "controls/Screen.h"
+#include "engine/FormReset.h"
 #include "engine/K1Handlers.h"
 #include "frame/Common.h"
 #include "frame/ErrorTrap.h"
@@ -40,7 +41,8 @@ constexpr int kCards = 9;
 Control& field(const Screen& s, int index) { return s.ctl(QStringLiteral("Text1"), index); }
 
 // The two licences, without their entry frame; the second only when it has a
-// holder.
+// holder. The window ends 300 twips below the top of the status line, so its
+// inside, under the title bar, stops above it.
 void cropLicences(Screen& s) {
   s.ctl(QStringLiteral("Frame1")).setVisible(false);
   s.setHeight(s.ctl(QStringLiteral("labelMisc")).top() + 300);
@@ -48,7 +50,7 @@ void cropLicences(Screen& s) {
     s.ctl(QStringLiteral("Picture3")).setVisible(false);
     // The picture ends with the first licence instead of a blank where the second was.
     const Control& first = s.ctl(QStringLiteral("Picture1"));
-    s.setWidth(2 * first.left() + first.width());
+    s.setInsideWidth(2 * first.left() + first.width());
   }
   host().processEvents();
   field(s, 0).SetFocus();
@@ -57,12 +59,12 @@ void cropLicences(Screen& s) {
 // A Schedule K-1 shows the page in front: page 1's two halves stand side by side.
 void cropK1(Screen& s) {
   if (s.ctl(QStringLiteral("SSTab1")).currentTab() == 0)
-    s.setHeight(bottomOf(s.ctl(QStringLiteral("Pic1L"))));
+    s.setInsideHeight(bottomOf(s.ctl(QStringLiteral("Pic1L"))));
   else
-    s.setHeight(s.ctl(QStringLiteral("Pic2L")).top() + s.ctl(QStringLiteral("Pic2R")).height());
+    s.setInsideHeight(s.ctl(QStringLiteral("Pic2L")).top() + s.ctl(QStringLiteral("Pic2R")).height());
 }
 
-// The window height that ends at the bottom of the document.
+// The window height whose inside ends at the bottom of the document.
 void cropHeight(Screen& s, const QString& id) {
   if (id == u"TPINFO") {
     Clip_Size_TPInfo();
@@ -75,17 +77,17 @@ void cropHeight(Screen& s, const QString& id) {
   } else if (kWhiteHeader.contains(id)) {
     for (const char* name : {"H2", "H2_OMB", "H2_FormLabel", "H2_FormName"})
       s.ctl(QLatin1String(name)).setBackColor(colors::White);
-    s.setHeight(bottomOf(s.ctl(QStringLiteral("myBorder"))));
+    s.setInsideHeight(bottomOf(s.ctl(QStringLiteral("myBorder"))));
   } else if (id == u"SSA1099") {
-    s.setHeight(bottomOf(s.ctl(QStringLiteral("Label1"), 33)));
+    s.setInsideHeight(bottomOf(s.ctl(QStringLiteral("Label1"), 33)));
   } else if (id == u"RRB1099") {
-    s.setHeight(bottomOf(s.ctl(QStringLiteral("LabelForm"), 3)));
+    s.setInsideHeight(bottomOf(s.ctl(QStringLiteral("LabelForm"), 3)));
   } else if (id == u"CONFIGURE") {
-    s.setHeight(bottomOf(s.ctl(QStringLiteral("Frame6"))));
+    s.setInsideHeight(bottomOf(s.ctl(QStringLiteral("Frame6"))));
   } else {
     // myBorder decides where the screen has one, Shape5 on the others.
-    ignoringFailure([&] { s.setHeight(bottomOf(s.ctl(QStringLiteral("Shape5")))); });
-    ignoringFailure([&] { s.setHeight(bottomOf(s.ctl(QStringLiteral("myBorder")))); });
+    ignoringFailure([&] { s.setInsideHeight(bottomOf(s.ctl(QStringLiteral("Shape5")))); });
+    ignoringFailure([&] { s.setInsideHeight(bottomOf(s.ctl(QStringLiteral("myBorder")))); });
   }
 }
 
@@ -136,7 +138,7 @@ bool Clip_Size_TPInfo() {
   bool others = false;
   for (int k = 0; k < kOtherPersons; ++k)
     others = others || !field(s, 6 + 4 * k).text().isEmpty() || !field(s, 7 + 4 * k).text().isEmpty();
-  s.setHeight(bottomOf(s.ctl(others ? QStringLiteral("Shape2") : QStringLiteral("Shape1"))));
+  s.setInsideHeight(bottomOf(s.ctl(others ? QStringLiteral("Shape2") : QStringLiteral("Shape1"))));
   host().processEvents();
   field(s, 0).SetFocus();
   return true;
@@ -159,8 +161,8 @@ bool Clip_Size_SS_ITIN() {
       rightmostColumn = std::max(rightmostColumn, k % 3);
     }
     if (lowestRow < 0) return false;
-    s.setHeight(rowTops[lowestRow] + cardHeight);
-    s.setWidth(columnLefts[rightmostColumn] + cardWidth);
+    s.setInsideHeight(rowTops[lowestRow] + cardHeight);
+    s.setInsideWidth(columnLefts[rightmostColumn] + cardWidth);
     host().processEvents();
     return true;
   } catch (const ProgramError&) {
@@ -190,6 +192,8 @@ bool Screen_Clip() {
   return trap(QStringLiteral("M5_ClipCode:Screen_Clip"), [] {
     Screen* s = state().CurrentForm;
     if (!s) raiseError(err::ObjectNotSet, {});
+    rememberWorkingLook(*s);
+    s->setMinimized(false);  // the paper is what the window shows
     const QString id = state().FormInfo[11];
     cropHeight(*s, id);
     paperLook(*s, id);

@@ -2,11 +2,23 @@
 
 #include "controls/Screen.h"
 #include "frame/ProgramState.h"
+#include "runtime/Error.h"
 
 namespace qv {
 
 void Hide_Taskbar() {}
 void Show_Taskbar() {}
+
+void Show_Status(Screen& form, const QString& text) {
+  // A notice only: a status line whose handlers fail is passed over.
+  try {
+    if (Control* status = form.find(QStringLiteral("labelMisc"))) {
+      status->setForeColor(colors::Red);
+      status->setCaption(text);
+    }
+  } catch (const ProgramError&) {
+  }
+}
 
 QString Age_At_Year_End(Screen& form, const QDate& birthDate) {
   const ProgramState& s = state();

@@ -70,6 +70,32 @@ QString ReadINF(const QString& section, const QString& key, const QString& def, 
 }
 
 bool SaveINF(const QString& section, const QString& key, const QString& value, const QString& file) {
+  return SaveINFKeys(section, {{key, value}}, file);
+}
+
+namespace {
+int g_commandDepth = 0;
+bool g_toldInCommand = false;
+
+QString failureText(const QString& section, const QList<std::pair<QString, QString>>& keys, const QString& file) {
+  QString what = section + u'/';
+  if (keys.size() == 1) {
+    what += keys[0].first + u'/' + keys[0].second;
+  } else {
+    QStringList names;
+    for (const auto& [key, value] : keys) names << key;
+    what += names.join(QStringLiteral(", "));
+  }
+  return QStringLiteral("Error Writing ") + what + QStringLiteral("\r\nto ") + file;
+}
+}  // namespace
+
+SettingsCommand::SettingsCommand() {
+  if (g_commandDepth++ == 0) g_toldInCommand = false;
+}
+SettingsCommand::~SettingsCommand() { --g_commandDepth; }
+
+bool SaveINFKeys(const QString& section, const QList<std::pair<QString, QString>>& keys, const QString& file) {
   if (settingsUnusable(file)) return false;
   enum Step { Folders, CreateFile, Write, Done };
   Step step = Folders;
@@ -89,9 +115,8 @@ bool SaveINF(const QString& section, const QString& key, const QString& value, c
         step = Write;
       }
       if (step == Write) {
-        if (!WritePrivateProfileStringA(section, key, value, file))
-          raiseError(err::ProgramFailure, QStringLiteral("Error Writing ") + section + u'/' + key + u'/' +
-                                              value + QStringLiteral("\r\nto ") + file);
+        if (!WritePrivateProfileStrings(section, keys, file))
+          raiseError(err::ProgramFailure, failureText(section, keys, file));
         g_retries = 0;
         step = Done;
       }
@@ -100,11 +125,40 @@ bool SaveINF(const QString& section, const QString& key, const QString& value, c
         ++g_retries;  // run the failing step again at once
         continue;
       }
+      // Once in a command: a full drive fails every write after the first.
+      if (g_commandDepth > 0 && g_toldInCommand) return false;
+      if (g_commandDepth > 0) g_toldInCommand = true;
       trapReport(QStringLiteral("M2_VelmoraCommon:SaveINF"), e);
       return false;
     }
   }
   return true;
+}
+
+namespace {
+QString unicodeKey(const QString& key) { return key + QStringLiteral("Unicode"); }
+bool fitsCodePage(const QString& text) { return decodeWin1252(encodeWin1252(text)) == text; }
+}  // namespace
+
+QString ReadFolderINF(const QString& section, const QString& key, const QString& file) {
+  const QString kept = ReadINF(section, key, {}, file);
+  const QString whole = ReadINF(section, unicodeKey(key), {}, file);
+  if (whole.isEmpty()) return kept;
+  const QString folder = QString::fromUtf8(QByteArray::fromBase64(whole.toLatin1()));
+  // Written over since (by an older version, say): the plain key holds.
+  return decodeWin1252(encodeWin1252(folder)) == kept ? folder : kept;
+}
+
+bool SaveFolderINF(const QString& section, const QString& key, const QString& folder, const QString& file) {
+  if (fitsCodePage(folder)) {
+    QList<std::pair<QString, QString>> keys{{key, folder}};
+    if (!ReadINF(section, unicodeKey(key), {}, file).isEmpty()) keys.append({unicodeKey(key), QString()});
+    return SaveINFKeys(section, keys, file);
+  }
+  return SaveINFKeys(section,
+                     {{key, decodeWin1252(encodeWin1252(folder))},
+                      {unicodeKey(key), QString::fromLatin1(folder.toUtf8().toBase64())}},
+                     file);
 }
 
 void markSettingsUnusable(const QString& path) { unusable() << path; }

@@ -1,6 +1,7 @@
 #include "frame/MainWindow.h"
 
 #include <QFile>
+#include <QScopedValueRollback>
 #include <cmath>
 
 #include "engine/FieldEdits.h"
@@ -140,6 +141,13 @@ const ComputationCheck kComputationChecks[] = {
     {"RRB1099", "Error On RRB1099 Form, Correct Before Saving, Printing or Clipping"},
 };
 
+// What Save keeps of the screen in view: the configuration screen's
+// settings, any other screen's form file.
+void saveScreen(const QString& shortId) {
+  if (shortId == u"CONFIGURE") SS_MC_Save();
+  else Save_File();
+}
+
 bool hasComputationError(const Screen& screen) {
   const auto* form = dynamic_cast<const FormScreen*>(&screen);
   return form && form->computationError();
@@ -201,6 +209,7 @@ void F0_MDI::enableScreenItems() {
 
 void F0_MDI::MDIForm_Load() {
   ProgramState& s = state();
+  const SettingsCommand oneReport;
   trap(QStringLiteral("F0_MDI:FormLoad"), [&] {
     s.CurrentForm = this;
     resetCurrentPrinter();
@@ -227,14 +236,14 @@ void F0_MDI::MDIForm_Load() {
 
     MDI_Setup();
 
-    QString openFolder = ReadINF(s.UserSection, QStringLiteral("LastOpenFolder"), {}, s.UserInfFile);
+    QString openFolder = ReadFolderINF(s.UserSection, QStringLiteral("LastOpenFolder"), s.UserInfFile);
     clock::pause(250);
-    QString saveFolder = ReadINF(s.UserSection, QStringLiteral("LastSaveFolder"), {}, s.UserInfFile);
+    QString saveFolder = ReadFolderINF(s.UserSection, QStringLiteral("LastSaveFolder"), s.UserInfFile);
     clock::pause(250);
     // Remembered folders that are gone are forgotten.
     for (auto [folder, key] : {std::pair{&openFolder, "LastOpenFolder"}, std::pair{&saveFolder, "LastSaveFolder"}}) {
       if (!folder->isEmpty() && !paths::exists(*folder)) {
-        SaveINF(s.UserSection, QLatin1String(key), QString(), s.UserInfFile);
+        SaveFolderINF(s.UserSection, QLatin1String(key), QString(), s.UserInfFile);
         clock::pause(250);
         folder->clear();
       }
@@ -325,18 +334,18 @@ void F0_MDI::MDI_Setup_TaxFormsFolder() {
   const QString def = s.UserInfFile.endsWith(QLatin1String("UserVelmora.inf"), Qt::CaseInsensitive)
                           ? QLatin1String(kVelmora.formsFolder)
                           : QLatin1String(kKestrum.formsFolder);
-  FormsFolder = ReadINF(s.UserSection, QStringLiteral("TaxFormsFolder"), {}, s.UserInfFile);
+  FormsFolder = ReadFolderINF(s.UserSection, QStringLiteral("TaxFormsFolder"), s.UserInfFile);
   if (FormsFolder.isEmpty()) {
     FormsFolder = def;
-    SaveINF(s.UserSection, QStringLiteral("TaxFormsFolder"), FormsFolder, s.UserInfFile);
+    SaveFolderINF(s.UserSection, QStringLiteral("TaxFormsFolder"), FormsFolder, s.UserInfFile);
   }
 }
 
 void F0_MDI::SaveInfFolders(const QString& myFile, const QString& myFolder) {
   const QString& section = state().UserSection;
   for (const char* key : {"TaxFormsFolder", "LastOpenFolder", "LastSaveFolder"})
-    if (ReadINF(section, QLatin1String(key), {}, myFile).isEmpty())
-      SaveINF(section, QLatin1String(key), myFolder, myFile);
+    if (ReadFolderINF(section, QLatin1String(key), myFile).isEmpty())
+      SaveFolderINF(section, QLatin1String(key), myFolder, myFile);
 }
 
 void F0_MDI::testModeSetup() {
@@ -411,12 +420,13 @@ void F0_MDI::installSettingsFiles() {
   }
 }
 
-Screen* F0_MDI::activeChild() const {
+Screen* F0_MDI::activeChild(const Screen* closing) const {
+  auto inView = [&](const Screen* sc) { return sc != this && sc != closing && sc->isChild() && sc->visible(); };
   const auto& order = activationOrder();
   for (auto it = order.rbegin(); it != order.rend(); ++it)
-    if (*it != this && (*it)->isChild() && (*it)->visible()) return *it;
+    if (inView(*it)) return *it;
   for (Screen* sc : loadedScreens())
-    if (sc != this && sc->isChild() && sc->visible()) return sc;
+    if (inView(sc)) return sc;
   return nullptr;
 }
 
@@ -429,8 +439,12 @@ void F0_MDI::onClick(Control& c) {
 
 void F0_MDI::cmdBtn_Click(int index) {
   ProgramState& s = state();
+  const SettingsCommand oneReport;
   const QString caption = ctl(QStringLiteral("cmdBtn"), index).caption();
   const QString command = caption.toUpper();
+  // One press, one page: Print pressed again while a page is being printed
+  // (the desktop's input is taken meanwhile) starts no second job.
+  if (command == u"PRINT" && Printing) return;
   ButtonTrap step(caption);
 
   if (command == u"QUIT") {
@@ -469,6 +483,13 @@ void F0_MDI::cmdBtn_Click(int index) {
     if (!step([&] { Year_Change(*active); })) return;
   }
 
+  // Save takes the box being typed in as leaving it would, before the check:
+  // what that box makes its screen compute may be the error that holds it back.
+  if (command == u"SAVE") {
+    bool taken = false;
+    if (!step([&] { taken = active->validateActive(); }) || !taken) return;
+  }
+
   for (const ComputationCheck& check : kComputationChecks) {
     if (id == QLatin1String(check.shortId) && hasComputationError(*active)) {
       step([&] {
@@ -486,15 +507,16 @@ void F0_MDI::cmdBtn_Click(int index) {
       bool passed = false;
       if (!step([&] { passed = EditCtl(*c); }) || !passed) return;
     }
-    if (id == u"CONFIGURE") step(SS_MC_Save);
-    else step(Save_File);
+    step([&] { saveScreen(id); });
   } else if (command == u"PRINT") {
     // The paper is printed at the document's size; the window gets its own
     // size back afterwards, so the status line below the document returns
     // (and on the card screen the cards left out of the paper).
+    const QScopedValueRollback<bool> printing(Printing, true);
     const int height = active->height(), width = active->width();
     if (!step([] { Screen_Clip(); })) return;
-    const bool printed = step([&] { Form_Print(*active); });
+    QString where;
+    const bool printed = step([&] { where = Form_Print(*active); });
     active->setHeight(height);
     active->setWidth(width);
     if (id == u"SS_ITIN") Show_All_Cards(*active);
@@ -506,6 +528,8 @@ void F0_MDI::cmdBtn_Click(int index) {
     }
     if (!step([&] { Control_Setup(active->ctl(QStringLiteral("Text1"), 0), false); })) return;
     step([&] { active->ctl(QStringLiteral("Text1"), 0).SetFocus(); });
+    // After the focus, whose help text would hide it: where the page went.
+    if (!where.isEmpty()) Show_Status(*active, where);
   } else if (command == u"CLIP") {
     step([&] { MDI_Clip(); });
   }
@@ -527,6 +551,7 @@ void reportNoScreen(const char* handler) {
 
 void F0_MDI::onMenu(Menu& m) {
   ProgramState& s = state();
+  const SettingsCommand oneReport;
   for (const ScreenItem& item : kScreenItems) {
     if (!sameText(m.name, QLatin1String(item.menu))) continue;
     Screen* screen = screenFor(QLatin1String(item.screen));
@@ -544,7 +569,7 @@ void F0_MDI::onMenu(Menu& m) {
   if (sameText(m.name, QLatin1String("mnuControlSave"))) {
     // Saving needs a screen, as the buttons say.
     if (!activeChild()) return reportNoScreen("mnuControlSave_Click");
-    return Save_File();
+    return (void)trap(QStringLiteral("F0_MDI:mnuControlSave_Click"), [&] { saveScreen(s.FormInfo[11]); });
   }
   static const std::pair<const char*, void (F0_MDI::*)()> kCommands[] = {
       {"mnuControlPrint", &F0_MDI::mnuControlPrint_Click}, {"mnuControlClear", &F0_MDI::mnuControlClear_Click},
@@ -557,9 +582,11 @@ void F0_MDI::onMenu(Menu& m) {
 
 
 void F0_MDI::mnuControlPrint_Click() {
+  if (Printing) return;  // one page at a time, as the Print button
+  const QScopedValueRollback<bool> printing(Printing, true);
   Screen* active = activeChild();
   if (!active) return reportNoScreen("mnuControlPrint_Click");
-  Form_Print(*active);
+  const QString where = Form_Print(*active);
   Form_Init_Reset();
   if (sameText(active->name(), QLatin1String("F1_Configure"))) {
     active->ctl(QStringLiteral("cbxPrinters")).SetFocus();
@@ -568,6 +595,7 @@ void F0_MDI::mnuControlPrint_Click() {
   Control& first = active->ctl(QStringLiteral("Text1"), 0);
   first.setBackColor(0x00C0FFFF);
   first.SetFocus();
+  if (!where.isEmpty()) Show_Status(*active, where);
 }
 
 void F0_MDI::mnuControlClear_Click() {
@@ -620,6 +648,7 @@ bool F0_MDI::settingsSaved() {
 }
 
 void F0_MDI::onQueryUnload(bool& cancel) {
+  const SettingsCommand oneReport;
   state().Quitting = true;
   // Closing the window offers to save changed settings as Quit does, then
   // closes every open screen with its own closing handlers; any may refuse.

@@ -27,8 +27,9 @@ class F0_MDI : public Screen {
   // The picture of the active screen on the clipboard.
   void MDI_Clip();
 
-  // The document screen the user sees (the active child window), if any.
-  Screen* activeChild() const;
+  // The document screen the user sees (the active child window), if any;
+  // `closing` is left out, for the screen under it.
+  Screen* activeChild(const Screen* closing = nullptr) const;
 
   const QString& formsFolder() const { return FormsFolder; }
   const QString& iconFile() const { return IconFile; }
@@ -63,6 +64,7 @@ class F0_MDI : public Screen {
   QString IconFile;
   QString VersionMajor;
   bool TaskbarHidden = false;
+  bool Printing = false;  // a Print command is under way
 };
 
 F0_MDI& mainWindow();

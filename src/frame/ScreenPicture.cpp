@@ -36,6 +36,8 @@ void F0_MDI::MDI_Clip() {
     Screen& screen = *active;
     const QString code = uCase(screen.name().section(u'_', 1));
     const int height = screen.height(), width = screen.width();
+    // Before the K-1 page is laid out as paper: the reset gives that look back too.
+    rememberWorkingLook(screen);
     std::optional<K1ScreenLayout> k1;
 
     if (code == u"SSA1099") {

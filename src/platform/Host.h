@@ -18,6 +18,13 @@ struct FileDialogRequest {
 
 enum class StandardIcon { None, Information, Warning, Critical, Question };
 
+// What became of a print: why it failed, or the file that a printer writing
+// files (the PDF printer) put the page in, as a host path.
+struct PrintOutcome {
+  QString error;
+  QString file;
+};
+
 class Host {
  public:
   virtual ~Host() = default;
@@ -37,8 +44,8 @@ class Host {
 
   // Printer names, the default first.
   virtual QStringList printers() = 0;
-  // Paints the screen on the printer; false with a reason when it cannot.
-  virtual bool printScreen(Screen& screen, const QString& printer, QString* error) = 0;
+  // Paints the screen on the printer; false with the reason when it cannot.
+  virtual bool printScreen(Screen& screen, const QString& printer, PrintOutcome& outcome) = 0;
   // Where printers that write files (the PDF printer) put them; a host
   // without such a printer ignores it.
   virtual void setDocumentFolder(const QString& hostFolder) { (void)hostFolder; }

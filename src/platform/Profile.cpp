@@ -186,27 +186,21 @@ int GetPrivateProfileSectionA(const QString& section, QString& buffer, int buffe
   return kept;
 }
 
-bool WritePrivateProfileStringA(const QString& section, const QString& key, const QString& value,
-                                const QString& file) {
-  const QString sectionName = storedName(section), keyName = storedName(key);
-  // What would not read back as written is not written at all.
-  if (!fitsOnALine(sectionName) || !isKeyName(keyName) || !fitsOnALine(value)) return false;
+namespace {
 
-  const QString host = paths::toHost(file);
-  const QFileInfo info(host);
-  QString text;
-  // An existing file that cannot be read must not be replaced by a new one.
-  if (info.exists() && !readTextFile(host, text)) return false;
-
-  const QList<QStringView> views = splitLines(text);
+// Sets key=value in section of the file's lines, as the Windows call does:
+// in place when the key is there, else after the section's last key, else in
+// a new section at the end. False when the key's line reads so already.
+bool setKey(QStringList& lines, const QString& sectionName, const QString& keyName, const QString& value) {
+  QList<QStringView> views;
+  views.reserve(lines.size());
+  for (const QString& line : lines) views.append(line);
   const Place place = locate(views, sectionName, keyName, true);
-  QStringList lines;
-  lines.reserve(views.size() + 3);
-  for (QStringView v : views) lines.append(v.toString());
-
   if (place.key >= 0) {
     // In place, keeping the key as the file spells it.
-    lines[place.key] = parse(views.at(place.key)).name.toString() + u'=' + value;
+    const QString line = parse(views.at(place.key)).name.toString() + u'=' + value;
+    if (views.at(place.key) == line) return false;
+    lines[place.key] = line;
   } else if (place.section >= 0) {
     const qsizetype at = (place.lastKey >= 0 ? place.lastKey : place.section) + 1;
     lines.insert(at, keyName + u'=' + value);
@@ -215,6 +209,38 @@ bool WritePrivateProfileStringA(const QString& section, const QString& key, cons
     lines.append(u'[' + sectionName + u']');
     lines.append(keyName + u'=' + value);
   }
+  return true;
+}
+
+}  // namespace
+
+bool WritePrivateProfileStringA(const QString& section, const QString& key, const QString& value,
+                                const QString& file) {
+  return WritePrivateProfileStrings(section, {{key, value}}, file);
+}
+
+bool WritePrivateProfileStrings(const QString& section, const QList<std::pair<QString, QString>>& keys,
+                                const QString& file) {
+  const QString sectionName = storedName(section);
+  // What would not read back as written is not written at all.
+  if (!fitsOnALine(sectionName)) return false;
+  for (const auto& [key, value] : keys)
+    if (!isKeyName(storedName(key)) || !fitsOnALine(value)) return false;
+
+  const QString host = paths::toHost(file);
+  const QFileInfo info(host);
+  QString text;
+  // An existing file that cannot be read must not be replaced by a new one.
+  if (info.exists() && !readTextFile(host, text)) return false;
+
+  QStringList lines;
+  for (QStringView v : splitLines(text)) lines.append(v.toString());
+  bool changed = false;
+  for (const auto& [key, value] : keys) changed = setKey(lines, sectionName, storedName(key), value) || changed;
+  // Lines that read so already are left alone: every value reads the same
+  // without the write, and a screen that writes back what it read opens
+  // without a disk flush.
+  if (!changed) return true;
   return writeTextFile(host, lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 

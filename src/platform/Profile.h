@@ -2,7 +2,9 @@
 // Profile (INI) files with the semantics of the Windows profile functions the
 // program was written against. Paths may be drive-letter paths ("C:\...") or
 // host paths; files are Windows-1252 text.
+#include <QList>
 #include <QString>
+#include <utility>
 
 namespace qv {
 
@@ -25,6 +27,11 @@ int GetPrivateProfileSectionA(const QString& section, QString& buffer, int buffe
 // name or the value as given (a line break or a NUL in any of them; a key with
 // "=" or beginning with "[" or ";"); the old file is then left as it was.
 bool WritePrivateProfileStringA(const QString& section, const QString& key, const QString& value,
+                                const QString& file);
+// Writes several keys of one section, in order, in one replace of the file:
+// afterwards the file holds all of them or, when it cannot be written or
+// cannot hold one of them, none.
+bool WritePrivateProfileStrings(const QString& section, const QList<std::pair<QString, QString>>& keys,
                                 const QString& file);
 
 }  // namespace qv

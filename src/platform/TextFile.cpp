@@ -64,12 +64,38 @@ QByteArray encodeWin1252(const QString& text) {
 
 bool readTextFile(const QString& path, QString& text) {
   const QString host = paths::toHost(path);
-  if (QFileInfo(host).isDir()) return false;
+  // A file not yet named (settings before an edition is set up) is no file.
+  if (host.isEmpty() || QFileInfo(host).isDir()) return false;
   QFile file(host);
   if (!file.open(QIODevice::ReadOnly)) return false;
   const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) return false;
   text = decodeWin1252(bytes);
+  return true;
+}
+
+bool readFirstLine(const QString& path, qsizetype longest, QString& line, bool& longer) {
+  const QString host = paths::toHost(path);
+  if (QFileInfo(host).isDir()) return false;
+  QFile file(host);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  QByteArray bytes;
+  longer = false;
+  constexpr qint64 kChunk = 64 * 1024;
+  for (;;) {
+    const QByteArray chunk = file.read(kChunk);
+    if (file.error() != QFileDevice::NoError) return false;
+    qsizetype end = 0;
+    while (end < chunk.size() && chunk[end] != '\r' && chunk[end] != '\n') ++end;
+    bytes += chunk.left(end);
+    if (bytes.size() > longest) {
+      bytes.truncate(longest);
+      longer = true;
+      break;
+    }
+    if (end < chunk.size() || chunk.size() < kChunk) break;  // the line ends, or the file does
+  }
+  line = decodeWin1252(bytes);
   return true;
 }
 

@@ -96,7 +96,16 @@ void F6_K1Help::onLoad() {
       const QString texts[] = {k.code, k.purpose, k.info, k.flag};
       for (int col = 0; col < 4; ++col) grid.setCell(row, col, texts[col]);
     }
+    // The first code is current as the list opens: the keys start there.
+    if (grid.rows() > 1) grid.setGridRow(1);
   });
+}
+
+void F6_K1Help::onKeyPress(Control& c, int& keyAscii) {
+  // Enter takes the current row as a click does (Escape is Cancel's).
+  if (keyAscii != keys::Return || !sameText(c.name(), QLatin1String("FG"))) return;
+  keyAscii = 0;
+  FG_Click(c);
 }
 
 void F6_K1Help::onClick(Control& c) {

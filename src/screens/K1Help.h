@@ -33,6 +33,7 @@ class F6_K1Help : public Screen {
  protected:
   void onLoad() override;
   void onClick(Control& c) override;
+  void onKeyPress(Control& c, int& keyAscii) override;
 
  private:
   void FG_Click(Control& grid);

@@ -32,7 +32,10 @@ class TF_SSA1099 : public TaxFormScreen {
 
  protected:
   void formLoaded() override;
-  void onActivate() override { Form_Activate(); }
+  void onActivate() override {
+    TaxFormScreen::onActivate();
+    Form_Activate();
+  }
   void onGotFocus(Control& c) override;
   void onLostFocus(Control& c) override;
   // The claim number from box 2; an amount computes again, or after an error

@@ -15,7 +15,10 @@ class TF_W2 : public TaxFormScreen {
   void yearChanged() override { Form_Activate(); }
 
  protected:
-  void onActivate() override { Form_Activate(); }
+  void onActivate() override {
+    TaxFormScreen::onActivate();
+    Form_Activate();
+  }
   // Box 3 or box 5: the tax withheld from them.
   void fieldEdited(int index) override;
 };

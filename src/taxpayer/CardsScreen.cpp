@@ -160,31 +160,30 @@ void F2_SS_ITIN::onValidate(Control& c, bool& cancel) {
   if (!isField(c)) return;
   try {
     ctl(QStringLiteral("labelMisc")).setCaption(QString());
-    if (isNumber(c)) validateNumber(c, cancel);
-    if (!cancel && c.index() % 2 == 0 && DuplicateTinCheck(kNumberFields, c.index()) != 99) cancel = true;
+    if (isNumber(c) && !validateNumber(c, cancel)) return;
+    if (c.index() % 2 == 0 && DuplicateTinCheck(kNumberFields, c.index()) != 99) cancel = true;
   } catch (const ProgramError&) {
     // The check ends quietly; the number stays as it is.
   }
 }
 
-void F2_SS_ITIN::validateNumber(Control& number, bool& cancel) {
+bool F2_SS_ITIN::validateNumber(Control& number, bool& cancel) {
   const int card = number.index() / 2;
   const QString digits = QString(number.text()).remove(u'-');
   if (digits.isEmpty()) {
     showPicture(card, Picture::None);
-    return;
+    return true;
   }
   showPicture(card, pictureOfNumber(number.text()));
   if (digits.size() < 3) {
     showCardMessage(QStringLiteral("SSN/ITIN must start with 3 or more Numbers"));
     cancel = true;
-  } else if (digits.size() > 9) {
-    // No card number is longer: the card would show what no card can.
-    showCardMessage(QStringLiteral("SSN/ITIN can't be longer than 9 digits"));
-    cancel = true;
-  } else {
-    number.setText(cardNumber(digits));
+    return false;
   }
+  // Longer than a card number: the card keeps what was typed.
+  if (digits.size() > 9) return false;
+  number.setText(cardNumber(digits));
+  return true;
 }
 
 }  // namespace qv

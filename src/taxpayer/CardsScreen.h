@@ -42,7 +42,9 @@ class F2_SS_ITIN : public FormScreen {
  private:
   static bool isNumber(const Control& c);
   void numberKeyPress(Control& number, int& keyAscii);
-  void validateNumber(Control& number, bool& cancel);
+  // Lays a number out as a card shows it; false when the validation ends
+  // with it (refused, or longer than any card number and kept as typed).
+  bool validateNumber(Control& number, bool& cancel);
   void showCardMessage(const QString& message);
   void showInstruction();
 

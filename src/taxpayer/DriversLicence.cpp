@@ -16,18 +16,6 @@ namespace {
 
 constexpr int kStockPhotos = 16;
 
-// The fields of each licence (Text1 indexes) and its photograph.
-struct Licence {
-  const char* which;  // SetLicenseDates' licence argument
-  int name, birth, number, expiration, issue;
-  bool nameRequired;
-  const char* photo;
-};
-constexpr Licence kLicences[] = {
-    {"1", 0, 1, 2, 3, 8, true, "Picture2"},
-    {"2", 4, 5, 6, 7, 9, false, "Picture4"},
-};
-
 }  // namespace
 
 void F3_DL::onLoad() {
@@ -63,7 +51,7 @@ void F3_DL::onMouseDown(Control& c, int button) {
   if (c.type() != ControlType::PictureBox || !c.inArray() || !sameText(c.name(), QLatin1String("picDL"))) return;
   trap(QStringLiteral("F3_DL:picDL_MouseDown"), [&] {
     const int which = button == 1 ? 1 : 2;
-    ctl(QLatin1String(kLicences[which - 1].photo)).setPicture(c.picture());
+    ctl(QLatin1String(kLicenceFields[which - 1].photo)).setPicture(c.picture());
     setPhotoIndex(which, c.index() + 1);
   });
 }
@@ -76,10 +64,12 @@ void F3_DL::onValidate(Control& c, bool& cancel) {
       cancel = true;
       return;
     }
-    for (const Licence& l : kLicences) {
+    for (const LicenceFields& l : kLicenceFields) {
       if (c.index() == l.name) {
-        // Licence 1 needs its holder; licence 2 may stay blank.
-        if (c.text().isEmpty()) cancel = l.nameRequired;
+        // Licence 1 needs its holder before the keyboard leaves it (licence 2
+        // may stay blank); a save taking the box as it stands goes on and
+        // names the missing holder itself.
+        if (c.text().isEmpty()) cancel = l.nameRequired && !validatingInPlace();
         else field(l.number).setText(NewLicenseNumber());
       } else if (c.index() == l.birth) {
         SetLicenseDates(QLatin1String(l.which), c.text(), field(l.issue), field(l.expiration));

@@ -8,6 +8,18 @@
 
 namespace qv {
 
+// The fields of each licence (Text1 indexes) and its photograph.
+struct LicenceFields {
+  const char* which;  // SetLicenseDates' licence argument
+  int name, birth, number, expiration, issue;
+  bool nameRequired;
+  const char* photo;
+};
+inline constexpr LicenceFields kLicenceFields[] = {
+    {"1", 0, 1, 2, 3, 8, true, "Picture2"},
+    {"2", 4, 5, 6, 7, 9, false, "Picture4"},
+};
+
 class F3_DL : public FormScreen {
  public:
   F3_DL() : FormScreen(QStringLiteral("F3_DL")) {}

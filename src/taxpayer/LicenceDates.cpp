@@ -62,20 +62,26 @@ QDate AdjustToWorkday(const QDate& date) {
 
 namespace {
 
-QDate birthdayThisYear(const QString& birthDate) {
-  const int year = clock::today().year();
-  const QDate born = cDate(birthDate, year);
+// The birth date's month and day, all the licence needs: a date of no
+// particular year ("03/15/20XX") has them too, read in a leap year so that
+// none is lost. Any other text that is no date is error 13.
+QDate birthMonthDay(const QString& birthDate) {
+  if (birthDate.endsWith(QLatin1String("/20XX"))) return cDate(birthDate.chopped(4) + QStringLiteral("2000"));
+  return cDate(birthDate, clock::today().year());
+}
+
+// The birthday in `year`; 28 February stands in for a 29th that year lacks.
+QDate birthdayIn(int year, const QDate& born) {
   const QDate birthday(year, born.month(), born.day());
-  // Only 29 February can be missing: the 28th stands in for it.
   return birthday.isValid() ? birthday : QDate(year, 2, 28);
 }
 
-QString licenseExpiration(const QString& birthDate) {
-  return dateAdd(QStringLiteral("yyyy"), 5, birthdayThisYear(birthDate)).toString(kDateFormat);
+QString licenseExpiration(const QDate& born) {
+  return birthdayIn(clock::today().year() + 5, born).toString(kDateFormat);
 }
 
-QDate licenseIssueDate(const QString& which, const QString& birthDate) {
-  QDate issued = birthdayThisYear(birthDate).addDays(which == u"1" ? -12 : -17);
+QDate licenseIssueDate(const QString& which, const QDate& born) {
+  QDate issued = birthdayIn(clock::today().year(), born).addDays(which == u"1" ? -12 : -17);
   // A holiday moves to a workday; a weekend day reached either way moves to a
   // weekday and is tested again. Two passes at most.
   for (;;) {
@@ -93,8 +99,9 @@ void SetLicenseDates(const QString& which, const QString& birthDate, Control& is
     expirationField.setText(QString());
     return;
   }
-  expirationField.setText(licenseExpiration(birthDate));
-  issueField.setText(licenseIssueDate(which, birthDate).toString(kDateFormat));
+  const QDate born = birthMonthDay(birthDate);
+  expirationField.setText(licenseExpiration(born));
+  issueField.setText(licenseIssueDate(which, born).toString(kDateFormat));
 }
 
 QString NewLicenseNumber() { return clock::now().toString(QStringLiteral("yyyyMMddHHmmss")); }

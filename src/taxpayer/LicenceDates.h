@@ -28,10 +28,11 @@ bool IsWeekend(const QDate& date);
 QDate AdjustToWorkday(const QDate& date);
 
 // Both dates of licence "1" or of the other licence into their fields, from
-// this calendar year's birthday (28 February standing in for a 29th the year
-// lacks): the expiration five years on, the issue date 12 days before it on
-// licence "1" and 17 on the other, moved off holidays and weekends. An empty
-// birth date empties both; one that is no date is error 13.
+// the birth date's month and day (its year may be "20XX"): the expiration on
+// the birthday five years after this calendar year, the issue date 12 days
+// before this year's birthday on licence "1" and 17 on the other, moved off
+// holidays and weekends. 28 February stands in for a 29th that a year lacks.
+// An empty birth date empties both; one that is no date is error 13.
 void SetLicenseDates(const QString& which, const QString& birthDate, Control& issueField, Control& expirationField);
 
 // A new licence number: the current date and time as fourteen digits.

@@ -12,13 +12,13 @@
 #include "platform/Host.h"
 #include "runtime/Format.h"
 #include "runtime/Text.h"
+#include "taxpayer/DriversLicence.h"
 #include "taxpayer/LicenceDates.h"
 
 namespace qv {
 
 namespace {
 
-constexpr QChar kLineBreak = QChar(0x00BB);
 const QString kCrLf = QStringLiteral("\r\n");
 constexpr int kOtherPersons = 7;
 
@@ -57,14 +57,16 @@ TaxpayerData readPerson(const char* prefix) {
   return d;
 }
 
-// Both licences numbered and dated as the licence screen does it, so that no
-// date of an earlier holder stays on a licence.
+// Both licences numbered, and each whose holder gets a birth date dated as the
+// licence screen dates it; without a birth date a licence keeps its dates.
 void fillLicences(Screen& form, const TaxpayerData& chosen, const TaxpayerData& other) {
   TPInfo_Process_DriverLicenses(form, chosen, other);
   put(form, 2, NewLicenseNumber());
   if (!field(form, 4).text().isEmpty()) put(form, 6, NewLicenseNumber());
-  SetLicenseDates(QStringLiteral("1"), field(form, 1).text(), field(form, 8), field(form, 3));
-  SetLicenseDates(QStringLiteral("2"), field(form, 5).text(), field(form, 9), field(form, 7));
+  for (const LicenceFields& l : kLicenceFields) {
+    const QString born = field(form, l.birth).text();
+    if (!born.isEmpty()) SetLicenseDates(QLatin1String(l.which), born, field(form, l.issue), field(form, l.expiration));
+  }
 }
 
 void fillCheck(Screen& form, const TaxpayerData& chosen, const TaxpayerData& other) {
@@ -107,7 +109,7 @@ void TPInfo_Parse_NameAddr(TaxpayerData& person) {
     person.Street.clear();
     person.LastLine.clear();
     if (person.NameAddr.isEmpty()) return;
-    const QStringList lines = person.NameAddr.split(kLineBreak);
+    const QStringList lines = person.NameAddr.split(kLineBreakMark);
     const int n = int(lines.size()) - 1;
     person.Name = lines[0];
     if (n == 1) {
@@ -132,15 +134,19 @@ void TPInfo_Save() {
       for (int f = 0; f < 6; ++f)
         if (head == QStringLiteral("TXT%1=").arg(f)) fields[f] = items[i].mid(5);
     }
-    const char* const keys[6] = {"TP1NameAddr", "TP1SSN", "TP1DOB", "TP2NameAddr", "TP2SSN", "TP2DOB"};
-    for (int f = 0; f < 6; ++f) SaveINF(s.UserSection, QLatin1String(keys[f]), fields[f], s.UserInfFile);
+    const char* const names[6] = {"TP1NameAddr", "TP1SSN", "TP1DOB", "TP2NameAddr", "TP2SSN", "TP2DOB"};
+    QList<std::pair<QString, QString>> keys;
+    for (int f = 0; f < 6; ++f) keys.append({QLatin1String(names[f]), fields[f]});
     Screen& sheet = currentForm();
     for (int n = 1; n <= kOtherPersons; ++n) {
       const QString name = field(sheet, 6 + 4 * (n - 1)).text();
       const QString number = field(sheet, 7 + 4 * (n - 1)).text();
       const QString value = name.isEmpty() && number.isEmpty() ? QString() : name + kSeparator + number;
-      SaveINF(s.UserSection, QStringLiteral("Dependent%1").arg(n), value, s.UserInfFile);
+      keys.append({QStringLiteral("Dependent%1").arg(n), value});
     }
+    // The whole record in one write: a kill or a full drive leaves the old
+    // record or the new one, never half of each.
+    SaveINFKeys(s.UserSection, keys, s.UserInfFile);
   });
 }
 

@@ -19,7 +19,6 @@ namespace {
 // The user's section is read in one go into a buffer of this many characters.
 constexpr int kSectionBuffer = 1024;
 constexpr int kOtherPersons = 7;
-constexpr QChar kLineBreak = QChar(0x00BB);
 
 struct Holder {
   QString name, number;
@@ -56,7 +55,7 @@ Record readRecord() {
     seen << key;
     for (int t = 0; t < 2; ++t) {
       // The name is the first line of the name and address.
-      if (key == QStringLiteral("tp%1nameaddr").arg(t + 1)) r.taxpayer[t].name = value.section(kLineBreak, 0, 0);
+      if (key == QStringLiteral("tp%1nameaddr").arg(t + 1)) r.taxpayer[t].name = value.section(kLineBreakMark, 0, 0);
       else if (key == QStringLiteral("tp%1ssn").arg(t + 1) || key == QStringLiteral("tp%1tin").arg(t + 1))
         r.taxpayer[t].number = value;
     }

@@ -102,22 +102,24 @@ double fixedHeightLineOffset(const QFont& font, double lineHeight) {
   return layout && layout->lineCount() > 0 ? layout->lineAt(0).y() : 0.0;
 }
 
-// Lines one font height apart (no leading), as the desktop's edit control
-// and the painter put them, so a box holds as many lines on screen as on
-// paper; the top margin takes back Qt's offset within the line, so the first
-// baseline is one ascent below the margin. Needed again whenever the text or
-// font is replaced: new text drops the block and frame formats.
+// Lines spaced as the desktop's edit control and the painter space them (no
+// leading, room for the marks over capitals), so a box holds as many lines
+// on screen as on paper; the top margin takes back Qt's offset within the
+// line, so the first baseline lies the desktop's ascent below the margin.
+// Needed again whenever the text or font is replaced: new text drops the
+// block and frame formats.
 void formatLines(QTextEdit* t, const Control& c) {
   QTextDocument* doc = t->document();
-  const double lineHeight = QFontMetricsF(t->font()).height();
+  const BoxLines lines = boxLines(t->font());
   QTextBlockFormat format;
   format.setAlignment(alignmentOf(c));
-  format.setLineHeight(lineHeight, QTextBlockFormat::FixedHeight);
+  format.setLineHeight(lines.height, QTextBlockFormat::FixedHeight);
   QTextCursor all(doc);
   all.select(QTextCursor::Document);
   all.mergeBlockFormat(format);
   QTextFrameFormat frame = doc->rootFrame()->frameFormat();
-  frame.setTopMargin(kTextMargin - fixedHeightLineOffset(t->font(), lineHeight));
+  frame.setTopMargin(kTextMargin + lines.ascent - QFontMetricsF(t->font()).ascent() -
+                     fixedHeightLineOffset(t->font(), lines.height));
   doc->rootFrame()->setFrameFormat(frame);
 }
 
@@ -194,7 +196,7 @@ void applyCells(QWidget* w, const Control& c) {
       QTableWidgetItem* item = table->item(row, col);
       if (!item) {
         item = new QTableWidgetItem;
-        item->setFlags(Qt::ItemIsEnabled);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         if (row == 0 || col == 0) item->setBackground(fixed);
         table->setItem(row, col, item);
       }
@@ -204,6 +206,20 @@ void applyCells(QWidget* w, const Control& c) {
   for (int col = 0; col < c.cols(); ++col) {
     table->setColumnWidth(col, twipsToPixels(ScreenPainter::gridColumnWidth(c, col)));
   }
+  table->verticalHeader()->setDefaultSectionSize(twipsToPixels(ScreenPainter::gridRowHeight(c)));
+}
+
+// The current row highlighted and in sight; the fixed first row is never one.
+void applyCurrentRow(QWidget* w, const Control& c) {
+  auto* table = qobject_cast<QTableWidget*>(w);
+  if (!table) return;
+  const int row = c.gridRow();
+  if (row < 1 || row >= table->rowCount()) {
+    table->clearSelection();
+    return;
+  }
+  table->selectRow(row);
+  table->scrollToItem(table->item(row, 0));
 }
 
 void applyGeometry(QWidget* w, const Control& c) {
@@ -304,9 +320,10 @@ QWidget* createControlWidget(Control& c, const ScreenPainter& painter, QWidget* 
       table->horizontalHeader()->hide();
       table->verticalHeader()->hide();
       table->verticalHeader()->setMinimumSectionSize(1);
-      table->verticalHeader()->setDefaultSectionSize(twipsToPixels(ScreenPainter::gridRowHeight(c)));
       table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-      table->setSelectionMode(QAbstractItemView::NoSelection);
+      // The selection is the model's current row; the widget never moves it.
+      table->setSelectionMode(QAbstractItemView::SingleSelection);
+      table->setSelectionBehavior(QAbstractItemView::SelectRows);
       w = table;
       break;
     }
@@ -314,8 +331,8 @@ QWidget* createControlWidget(Control& c, const ScreenPainter& painter, QWidget* 
       return nullptr;
   }
   makePassive(w);
-  for (Prop p : {Prop::Geometry, Prop::Font, Prop::Colors, Prop::Appearance, Prop::Caption,
-                 Prop::Text, Prop::Value, Prop::List, Prop::Cells, Prop::Enabled, Prop::Visible})
+  for (Prop p : {Prop::Geometry, Prop::Font, Prop::Colors, Prop::Appearance, Prop::Caption, Prop::Text,
+                 Prop::Value, Prop::List, Prop::Cells, Prop::CurrentRow, Prop::Enabled, Prop::Visible})
     updateControlWidget(w, c, p);
   return w;
 }
@@ -369,6 +386,10 @@ void updateControlWidget(QWidget* w, Control& c, Prop what) {
       return;
     case Prop::Cells:
       applyCells(w, c);
+      applyCurrentRow(w, c);  // rows added or gone
+      return;
+    case Prop::CurrentRow:
+      applyCurrentRow(w, c);
       return;
     case Prop::Picture:
     case Prop::Tabs:

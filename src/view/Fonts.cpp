@@ -2,10 +2,14 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QHash>
+#include <QRawFont>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <initializer_list>
 
 namespace qv {
@@ -39,6 +43,37 @@ const FontMapping kMappings[] = {
 };
 
 bool g_fontsInstalled = false;
+bool g_tahomaBoldEmboldened = false;
+
+constexpr const char* kTahoma = "/usr/share/wine/fonts/tahoma.ttf";
+constexpr const char* kTahomaBold = "/usr/share/wine/fonts/tahomabd.ttf";
+// The font engine emboldens outlines of a face that is not bold by itself,
+// below this many pixels; a bold stem is thicker by a 24th of the em.
+constexpr int kEmboldenedBelowPixels = 64;
+constexpr double kEmboldenedStem = 1.0 / 24;
+
+// The TrueType font with its OS/2 table saying "not bold, weight 600": the
+// font engine then emboldens the outlines when bold is asked for, and the font
+// still answers bold requests with its bold widths. Empty when the file has
+// no such table.
+QByteArray withoutBoldFlag(QByteArray font) {
+  auto* data = reinterpret_cast<uchar*>(font.data());
+  const qsizetype size = font.size();
+  if (size < 12) return {};
+  const int tables = qFromBigEndian<quint16>(data + 4);
+  for (int i = 0; i < tables && 12 + 16 * (i + 1) <= size; ++i) {
+    const uchar* record = data + 12 + 16 * i;
+    if (memcmp(record, "OS/2", 4) != 0) continue;
+    const quint32 offset = qFromBigEndian<quint32>(record + 8);
+    if (offset + 64 > quint64(size)) return {};
+    constexpr int kWeightClass = 4, kSelection = 62;
+    constexpr quint16 kBoldBit = 0x20;
+    qToBigEndian<quint16>(600, data + offset + kWeightClass);
+    qToBigEndian<quint16>(qFromBigEndian<quint16>(data + offset + kSelection) & ~kBoldBit, data + offset + kSelection);
+    return font;
+  }
+  return {};
+}
 
 QHash<QString, QString>& familyCache() {
   static QHash<QString, QString> cache;
@@ -50,9 +85,12 @@ QHash<QString, QString>& familyCache() {
 void installFonts() {
   if (g_fontsInstalled) return;
   g_fontsInstalled = true;
-  for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
-    const QString path = QString::fromLatin1(file);
-    if (QFile::exists(path)) QFontDatabase::addApplicationFont(path);
+  if (QFile::exists(QString::fromLatin1(kTahoma))) QFontDatabase::addApplicationFont(QString::fromLatin1(kTahoma));
+  QFile bold(QString::fromLatin1(kTahomaBold));
+  if (bold.open(QIODevice::ReadOnly)) {
+    const QByteArray font = withoutBoldFlag(bold.readAll());
+    g_tahomaBoldEmboldened = !font.isEmpty() && QFontDatabase::addApplicationFontFromData(font) >= 0;
+    if (!g_tahomaBoldEmboldened) QFontDatabase::addApplicationFont(bold.fileName());
   }
   familyCache().clear();
 }
@@ -88,6 +126,31 @@ QFont qtFont(const Font& font, double pixelsPerPoint) {
   // takes the same room on the display, on paper and in a picture.
   if (pixelsPerPoint > kScaledPainterUnits) f.setHintingPreference(QFont::PreferNoHinting);
   return f;
+}
+
+BoxLines boxLines(const QFont& font) {
+  static QHash<QString, BoxLines> known;  // a font's tables are read once
+  const QString key = font.key();
+  if (auto it = known.constFind(key); it != known.cend()) return *it;
+  const QFontMetricsF metrics(font);
+  BoxLines lines{metrics.height(), metrics.ascent()};
+  const QRawFont raw = QRawFont::fromFont(font);
+  const QByteArray os2 = raw.fontTable("OS/2");
+  if (os2.size() < 78 || raw.unitsPerEm() <= 0) return known[key] = lines;
+  const auto* table = reinterpret_cast<const uchar*>(os2.constData());
+  constexpr int kWinAscent = 74, kWinDescent = 76;
+  const double unit = raw.pixelSize() / raw.unitsPerEm();
+  const double ascent = qFromBigEndian<quint16>(table + kWinAscent) * unit;
+  const double descent = qFromBigEndian<quint16>(table + kWinDescent) * unit;
+  // Never closer than the font's own lines.
+  if (ascent + descent > lines.height) lines = BoxLines{ascent + descent, std::max(ascent, lines.ascent)};
+  return known[key] = lines;
+}
+
+double boldStroke(const QFont& font) {
+  if (!font.bold() || !g_tahomaBoldEmboldened || font.pixelSize() < kEmboldenedBelowPixels) return 0;
+  if (font.family() != QLatin1String("Tahoma")) return 0;
+  return font.pixelSize() * kEmboldenedStem;
 }
 
 }  // namespace qv

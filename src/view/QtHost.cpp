@@ -11,6 +11,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPageSize>
 #include <QPainter>
@@ -21,6 +22,7 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
+#include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -62,6 +64,16 @@ QString dialogStart(const FileDialogRequest& request) {
   const QString folder = request.initialFolder.isEmpty() ? QString() : paths::toHost(request.initialFolder);
   if (request.fileName.isEmpty()) return folder;
   return folder.isEmpty() ? request.fileName : QDir(folder).filePath(request.fileName);
+}
+
+// Wide enough to show whole the names the file-name patterns make (names,
+// form and payer run to some 60 characters) with their size, type and date
+// beside the list of places; never larger than the screen.
+QSize firstFileDialogSize(const QWidget& dialog) {
+  const QFontMetrics fm(dialog.font());
+  const QScreen* screen = dialog.screen() ? dialog.screen() : QGuiApplication::primaryScreen();
+  const QSize room = screen ? screen->availableGeometry().size() * 9 / 10 : QSize(1024, 768);
+  return QSize(fm.averageCharWidth() * 170, fm.height() * 36).expandedTo(dialog.sizeHint()).boundedTo(room);
 }
 
 }  // namespace
@@ -193,18 +205,33 @@ int QtHost::standardMessage(StandardIcon icon, const QString& title, const QStri
   return index >= 0 ? index : int(added.size()) - 1;
 }
 
+QString QtHost::runFileDialog(QFileDialog& dialog) {
+  dialog.resize(fileDialogSize_.isValid() ? fileDialogSize_ : firstFileDialogSize(dialog));
+  // Each column as wide as its longest entry (a whole name, a whole date),
+  // however the desktop's last dialog left them.
+  if (auto* files = dialog.findChild<QTreeView*>())
+    files->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  const bool chosen = dialog.exec() == QDialog::Accepted;
+  fileDialogSize_ = dialog.size();
+  return chosen ? dialog.selectedFiles().value(0) : QString();
+}
+
 QString QtHost::openFileDialog(const FileDialogRequest& request) {
-  return QFileDialog::getOpenFileName(dialogParent(),
-                                      request.title.isEmpty() ? QStringLiteral("Open") : request.title,
-                                      dialogStart(request), qtNameFilter(request.filter));
+  QFileDialog dialog(dialogParent(), request.title.isEmpty() ? QStringLiteral("Open") : request.title,
+                     dialogStart(request), qtNameFilter(request.filter));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  return runFileDialog(dialog);
 }
 
 QString QtHost::saveFileDialog(const FileDialogRequest& request) {
+  QFileDialog dialog(dialogParent(), request.title.isEmpty() ? QStringLiteral("Save As") : request.title,
+                     dialogStart(request), qtNameFilter(request.filter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
   // The program asks about existing files itself.
-  return QFileDialog::getSaveFileName(dialogParent(),
-                                      request.title.isEmpty() ? QStringLiteral("Save As") : request.title,
-                                      dialogStart(request), qtNameFilter(request.filter), nullptr,
-                                      QFileDialog::DontConfirmOverwrite);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  return runFileDialog(dialog);
 }
 
 // ---- Printing ----
@@ -219,9 +246,9 @@ QStringList QtHost::printers() {
   return out;
 }
 
-bool QtHost::printScreen(Screen& screen, const QString& printerName, QString* error) {
+bool QtHost::printScreen(Screen& screen, const QString& printerName, PrintOutcome& outcome) {
   auto fail = [&](const QString& why) {
-    if (error) *error = why;
+    outcome.error = why;
     return false;
   };
   if (screen.scaleWidth() <= 0 || screen.scaleHeight() <= 0)
@@ -257,6 +284,7 @@ bool QtHost::printScreen(Screen& screen, const QString& printerName, QString* er
   p.scale(scale * fit, scale * fit);
   ScreenPainter(screen, PaintOptions{true, true}).paintScreen(p);
   if (!p.end()) return fail(QStringLiteral("The printer \"%1\" did not finish the page.").arg(printerName));
+  if (printer->outputFormat() == QPrinter::PdfFormat) outcome.file = printer->outputFileName();
   return true;
 }
 

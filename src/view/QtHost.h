@@ -4,10 +4,13 @@
 // a PDF printer, the clipboard and the desktop's document opener.
 #include <QHash>
 #include <QPointer>
+#include <QSize>
 
 #include "platform/Host.h"
 #include "view/MainWindowView.h"
 #include "view/ScreenPainter.h"
+
+class QFileDialog;
 
 namespace qv {
 
@@ -36,7 +39,7 @@ class QtHost : public Host {
   QString openFileDialog(const FileDialogRequest& request) override;
   QString saveFileDialog(const FileDialogRequest& request) override;
   QStringList printers() override;
-  bool printScreen(Screen& screen, const QString& printer, QString* error) override;
+  bool printScreen(Screen& screen, const QString& printer, PrintOutcome& outcome) override;
   bool copyScreenPicture(Screen& screen) override;
   QString clipboardText() override;
   void setClipboardText(const QString& text) override;
@@ -51,10 +54,14 @@ class QtHost : public Host {
 
  private:
   QWidget* dialogParent() const;
+  // Runs an open or save dialog at the size the last one was left at; the
+  // chosen path, or an empty text when cancelled.
+  QString runFileDialog(QFileDialog& dialog);
 
   QPointer<MainWindowView> mainWindow_;
   QString pdfFolder_;
   QHash<const Screen*, QPointer<ScreenView>> windows_;  // screens in windows of their own
+  QSize fileDialogSize_;  // as the user left the last file dialog of this run
 };
 
 // "Description\0pattern\0..." as the desktop's file dialogs take it, in Qt's

@@ -1,6 +1,8 @@
 #include "view/ScreenPainter.h"
 
+#include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextLayout>
@@ -18,6 +20,8 @@ namespace qv {
 namespace {
 
 constexpr double Px = TwipsPerPixel;  // one display pixel in twips
+// The display's one-line box: its frame, in pixels.
+constexpr int kLineEditFrame = 1;
 
 // System colour indexes used for the classic control look.
 enum Sys {
@@ -109,8 +113,9 @@ bool isContainer(const Control& c) {
 // laid out here; otherwise this places text as QPainter::drawText does:
 // lines on whole units, each aligned by itself, no lines past a full
 // rectangle, clipped to it unless the text fits.
+// A box's lines (`boxLines`) are spaced as the desktop's boxes space them.
 QRectF drawText(QPainter& p, const QRectF& rect, int flags, const QString& text, const QFont& f,
-                const QColor& color = {}) {
+                const QColor& color = {}, bool boxLines = false) {
   if (text.isEmpty() || rect.width() <= 0 || rect.height() <= 0) return {};
   const bool print = !(flags & Qt::TextDontPrint);
   const bool clip = !(flags & Qt::TextDontClip);
@@ -125,7 +130,9 @@ QRectF drawText(QPainter& p, const QRectF& rect, int flags, const QString& text,
 
   p.setFont(f);
   const QFont font = p.font();  // as the device resolves it
-  const double lineHeight = QFontMetricsF(font).height();
+  const BoxLines spacing = boxLines ? qv::boxLines(font) : BoxLines{QFontMetricsF(font).height(), 0};
+  const double lineHeight = spacing.height;
+  const double shift = boxLines ? spacing.ascent - QFontMetricsF(font).ascent() : 0;  // the first baseline lower
   QTextLayout layout(shown.text, font);
   QTextOption option;
   option.setTextDirection(p.layoutDirection());
@@ -141,7 +148,7 @@ QRectF drawText(QPainter& p, const QRectF& rect, int flags, const QString& text,
   for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
     line.setLineWidth(lineWidth);
     height = std::ceil(height);
-    line.setPosition(QPointF(0, height));
+    line.setPosition(QPointF(0, height + shift));
     height += lineHeight;
     width = std::max(width, line.naturalTextWidth());
     if (print && clip && height >= rect.height()) break;
@@ -158,10 +165,26 @@ QRectF drawText(QPainter& p, const QRectF& rect, int flags, const QString& text,
   p.save();
   if (clip && !rect.contains(bounds)) p.setClipRect(rect, Qt::IntersectClip);
   p.setPen(color);
+  const double stroke = boldStroke(font);
+  QPainterPath outline;  // of a bold the font engine leaves regular at this size
   for (int i = 0; i < layout.lineCount(); ++i) {
     const QTextLine line = layout.lineAt(i);
     const double left = offset(line.horizontalAdvance(), rect.width(), Qt::AlignRight, Qt::AlignHCenter);
-    line.draw(&p, QPointF(rect.left() + left, top));
+    const QPointF at(rect.left() + left, top);
+    line.draw(&p, at);
+    if (stroke <= 0) continue;
+    for (const QGlyphRun& run : line.glyphRuns()) {
+      const QRawFont raw = run.rawFont();
+      const QList<quint32> glyphs = run.glyphIndexes();
+      const QList<QPointF> places = run.positions();
+      for (qsizetype g = 0; g < glyphs.size(); ++g)
+        outline.addPath(raw.pathForGlyph(glyphs[g]).translated(at + places[g]));
+    }
+  }
+  if (!outline.isEmpty()) {
+    // The text stays text (on paper too); its outline, stroked over it, thickens the stems.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.strokePath(outline, QPen(color, stroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   }
   p.restore();
   return bounds;
@@ -176,10 +199,17 @@ void paintTextBox(QPainter& p, const Control& c, const QRectF& r, bool white) {
   p.fillRect(r, white ? QColor(Qt::white) : qtColor(c.backColor()));
   if (c.borderStyle() != 0) sunken(p, r);
   const QRectF text = ScreenPainter::textBoxTextRect(c, r);
-  const int flags = horizontalFlag(c.alignment()) | Qt::AlignTop |
-                    (c.multiLine() ? int(Qt::TextWordWrap) : int(Qt::TextSingleLine));
-  drawText(p, text, flags, c.multiLine() ? shownText(c.text()) : c.text(), paintFont(c),
-           textColor(c));
+  if (c.multiLine()) {
+    drawText(p, text, horizontalFlag(c.alignment()) | Qt::AlignTop | Qt::TextWordWrap, shownText(c.text()),
+             paintFont(c), textColor(c), true);
+    return;
+  }
+  // The line where the display's box puts it, cut only by the box's inside.
+  p.save();
+  p.setClipRect(ScreenPainter::lineEditInside(c, r), Qt::IntersectClip);
+  drawText(p, ScreenPainter::lineEditLine(c, r), horizontalFlag(c.alignment()) | Qt::AlignTop | Qt::TextSingleLine |
+           Qt::TextDontClip, c.text(), paintFont(c), textColor(c));
+  p.restore();
 }
 
 void paintCheckMark(QPainter& p, const QRectF& box, const QColor& color) {
@@ -366,6 +396,25 @@ QPoint ScreenPainter::clientOffset(const Control& container) {
   return QPoint(0, 0);
 }
 
+QRectF ScreenPainter::lineEditInside(const Control& box, const QRectF& rect) {
+  return box.borderStyle() != 0 ? inset(rect, kLineEditFrame * Px) : rect;
+}
+
+QRectF ScreenPainter::lineEditLine(const Control& box, const QRectF& rect) {
+  // The display's line edit centres a line as high as the font, or as the
+  // text's ink where that is higher (marks over capitals), in its inside,
+  // rounding down on whole pixels; the baseline lies one ascent below.
+  const QRectF inside = lineEditInside(box, rect);
+  const QFontMetrics shown(qtFont(box.font(), PixelsPerPoint));
+  const int line = std::max(shown.boundingRect(box.text()).height(), shown.height());
+  const int room = int(std::lround(inside.height() / Px));
+  const double baseline = inside.top() + ((room - line + 1) / 2 + shown.ascent()) * Px;
+  // Across, the text rectangle's room: the paper's letters are a little wider.
+  const QRectF across = textBoxTextRect(box, rect);
+  const QFontMetricsF painted(paintFont(box));
+  return QRectF(across.left(), baseline - painted.ascent(), across.width(), painted.height());
+}
+
 QRectF ScreenPainter::textBoxTextRect(const Control& box, const QRectF& rect) {
   // Inside the sunken border and a pixel's gap; without a border, a pixel in.
   const double side = (box.borderStyle() != 0 ? 3 : 1) * Px;
@@ -389,6 +438,7 @@ Qt::Alignment ScreenPainter::gridColumnAlignment(const Control& grid, int col) {
 }
 
 int ScreenPainter::gridRowHeight(const Control& grid) {
+  if (grid.rowHeight() > 0) return snapTwips(grid.rowHeight());
   const double line = QFontMetricsF(paintFont(grid)).height() + 4 * Px;
   return std::max(240, int(std::ceil(line / Px)) * TwipsPerPixel);
 }

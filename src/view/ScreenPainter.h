@@ -63,9 +63,14 @@ class ScreenPainter {
   static int tabAt(const Control& tabs, QPoint point);
   // Where a text box's text lies when it fills `rect` (twips).
   static QRectF textBoxTextRect(const Control& box, const QRectF& rect);
+  // A one-line box filling `rect` (twips): its inside, which cuts the text,
+  // and its line of text, both where the display's box has them.
+  static QRectF lineEditInside(const Control& box, const QRectF& rect);
+  static QRectF lineEditLine(const Control& box, const QRectF& rect);
   // A grid column's width (twips); columns without one are 960 wide.
   static int gridColumnWidth(const Control& grid, int col);
-  // A grid row's height (twips): the font's line with a little room, at least 240.
+  // A grid row's height (twips): its own, or the font's line with a little
+  // room, at least 240.
   static int gridRowHeight(const Control& grid);
   // A grid column's horizontal alignment, from its alignment setting.
   static Qt::Alignment gridColumnAlignment(const Control& grid, int col);

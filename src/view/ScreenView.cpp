@@ -37,6 +37,15 @@ bool isContainer(const Control& c) {
          c.type() == ControlType::TabControl;
 }
 
+// The keyboard to `w`, shown there: Qt's styles frame a focused option
+// button, check box or list only in a window marked for keyboard use, and
+// the model's focus moves (Tab included) come as the program's, which leave
+// the window unmarked.
+void giveKeyboard(QWidget* w) {
+  w->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+  w->setFocus(Qt::OtherFocusReason);
+}
+
 }  // namespace
 
 ScreenView::ScreenView(Screen& screen, QWidget* parent)
@@ -188,7 +197,7 @@ void ScreenView::focusChanged(Control& c) {
   Control* active = screen_.activeControl();
   if (active == &c) {
     if (QWidget* w = widgetFor(c)) {
-      w->setFocus(Qt::OtherFocusReason);
+      giveKeyboard(w);
       updateControlWidget(w, c, Prop::Selection);  // a line edit drops its selection on focus out
       emit focusMoved(w);
     }
@@ -206,7 +215,7 @@ void ScreenView::syncFocus() {
   QWidget* target = active ? widgetFor(*active) : nullptr;
   if (!target) target = this;
   if (window()->focusWidget() == target && target->hasFocus()) return;
-  target->setFocus(Qt::OtherFocusReason);
+  giveKeyboard(target);
   if (active && target != this) updateControlWidget(target, *active, Prop::Selection);
 }
 
@@ -254,8 +263,12 @@ bool ScreenView::eventFilter(QObject* watched, QEvent* event) {
   const bool combo = c && c->type() == ControlType::ComboBox;
 
   switch (event->type()) {
-    case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
+      // One press, one command: the second press of a double click does not
+      // press a button again (a double-clicked Print prints one page).
+      if (c && c->type() == ControlType::CommandButton) return true;
+      return mousePressed(surface, c, static_cast<QMouseEvent*>(event));
+    case QEvent::MouseButtonPress:
       return mousePressed(surface, c, static_cast<QMouseEvent*>(event));
     case QEvent::MouseMove:
       return mouseMoved(c, static_cast<QMouseEvent*>(event));

@@ -18,9 +18,9 @@ KeyName parseKeyName(const QString& name) {
     else if (m.compare(QLatin1String("Alt"), Qt::CaseInsensitive) == 0) k.shift |= keys::AltMask;
     else fail(QStringLiteral("unknown key ") + name);
   }
-  static const std::set<QString> named = {"tab",  "enter", "return", "backspace", "escape", "esc", "delete",
-                                          "left", "right", "up",     "down",      "home",   "end", "space",
-                                          "shift"};
+  static const std::set<QString> named = {"tab",  "enter", "return", "backspace", "escape", "esc",
+                                          "delete", "left", "right", "up", "down", "home", "end",
+                                          "pageup", "pagedown", "space", "shift"};
   static const QRegularExpression fkey(QStringLiteral("^f([1-9]|1[0-2])$"));
   const QString lower = key.toLower();
   if (named.count(lower) || fkey.match(lower).hasMatch()) k.key = lower;

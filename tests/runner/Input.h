@@ -39,8 +39,16 @@ class UserInput {
   virtual void choose(Control& combo, int index) = 0;
   // Closes a screen's window by its close box.
   virtual void closeWindow(Screen& screen) = 0;
+  // Minimizes a document screen's window by its own button.
+  virtual void minimizeWindow(Screen& screen) = 0;
   // The control that has the keyboard; nullptr for none.
   virtual Control* keyboardControl() = 0;
+  // Whether the control with the keyboard shows it: through the widgets, Qt
+  // draws its focus frame; the model has no picture, so there it does.
+  virtual bool focusShown(Control& c) {
+    (void)c;
+    return true;
+  }
   // Lets the windows catch up after a step (repaints, deferred deletes).
   virtual void settle() {}
 };

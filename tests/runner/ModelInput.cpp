@@ -31,7 +31,8 @@ class ModelInput final : public UserInput {
         {"backspace", keys::Back}, {"escape", keys::Escape},  {"esc", keys::Escape},
         {"delete", keys::Delete},  {"left", keys::Left},      {"right", keys::Right},
         {"up", keys::Up},          {"down", keys::Down},      {"home", keys::Home},
-        {"end", keys::End},        {"space", keys::Space},    {"shift", keys::Shift},
+        {"end", keys::End},        {"pageup", keys::PageUp},  {"pagedown", keys::PageDown},
+        {"space", keys::Space},    {"shift", keys::Shift},
     };
     int code = 0, ch = 0;
     if (auto it = named.find(k.key); it != named.end()) {
@@ -50,6 +51,7 @@ class ModelInput final : public UserInput {
 
   void choose(Control& combo, int index) override { combo.screen()->chooseListItem(combo, index); }
   void closeWindow(Screen& screen) override { screen.unload(); }
+  void minimizeWindow(Screen& screen) override { screen.setMinimized(true); }
 
   Control* keyboardControl() override { return keyboardScreen().activeControl(); }
 };

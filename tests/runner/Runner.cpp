@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QMdiSubWindow>
 #include <QRegularExpression>
 
 #include "controls/Layout.h"
@@ -54,9 +55,23 @@ QString boolText(bool b) { return b ? QStringLiteral("true") : QStringLiteral("f
 Runner::Runner(QString programDir, Mode mode) : programDir_(std::move(programDir)), mode_(mode) {
   if (mode_ == Mode::Widgets) widgetHost_ = std::make_unique<WidgetHost>(host_);
   else input_ = modelInput();
+  // Keys that answer a modal window are pressed while it waits, inside the
+  // program's own handling: a failure is kept for the step to report.
+  host_.pressKeys = [this](const QStringList& keys) {
+    try {
+      input_->settle();  // the window comes to the front and takes the keyboard
+      for (const QString& k : keys) {
+        input_->key(parseKeyName(k));
+        input_->settle();
+      }
+    } catch (const Failure& f) {
+      innerFailure_ = QStringLiteral("answering with keys: ") + f.message;
+    }
+  };
 }
 
 Runner::~Runner() {
+  diskFull_.reset();
   if (started_) {
     // The next scenario in this process starts clean; the main window last,
     // so that no closing question is asked.
@@ -82,11 +97,15 @@ const std::map<QString, Runner::Handler>& Runner::commands() {
       {"another-copy-running", &Runner::cmdAnotherCopy},
       {"printers", &Runner::cmdPrinters},
       {"answer", &Runner::cmdAnswer},         {"answer-file", &Runner::cmdAnswerFile},
+      {"answer-keys", &Runner::cmdAnswerKeys},
       {"menu", &Runner::cmdMenu},             {"button", &Runner::cmdButton},
       {"click", &Runner::cmdClick},           {"focus", &Runner::cmdFocus},
+      {"click-while-printing", &Runner::cmdClickWhilePrinting},
       {"type", &Runner::cmdType},             {"key", &Runner::cmdKey},
       {"choose", &Runner::cmdChoose},         {"clipboard", &Runner::cmdClipboard},
-      {"close", &Runner::cmdClose},
+      {"disk-full", &Runner::cmdDiskFull},
+      {"close", &Runner::cmdClose},         {"look", &Runner::cmdLook},
+      {"minimize", &Runner::cmdMinimize},
       {"expect", &Runner::cmdExpect},
   };
   return table;
@@ -108,6 +127,7 @@ bool Runner::run(const std::vector<Step>& steps, const QString& scenarioName, QS
       if (it == commands().end()) fail(QStringLiteral("unknown step \"%1\"").arg(st.words.value(0)));
       (this->*(it->second))(st.words.mid(1));
       if (input_) input_->settle();
+      if (!innerFailure_.isEmpty()) fail(innerFailure_);
       ++done;
     } catch (const Failure& f) {
       report = QStringLiteral("%1:%2: %3\n  %4").arg(scenarioName).arg(st.line).arg(st.source, f.message);
@@ -288,6 +308,12 @@ void Runner::cmdAnswerFile(const QStringList& a) {
   host_.queueFile(a[0] == u"cancel" ? QString() : a[0]);
 }
 
+void Runner::cmdAnswerKeys(const QStringList& a) {
+  need(a, 1, "answer-keys <Key> [<Key> ...]   (pressed in the next modal window)");
+  for (const QString& k : a) parseKeyName(k);  // an unknown name fails here, not in the window
+  host_.queueKeys(a);
+}
+
 void Runner::cmdMenu(const QStringList& a) {
   need(a, 2, "menu \"Menu\" \"Item\" ...");
   requireStarted();
@@ -331,6 +357,19 @@ void Runner::cmdClick(const QStringList& a) {
   input_->click(target(a[0]), button == u"right" ? 2 : button == u"middle" ? 4 : 1);
 }
 
+void Runner::cmdClickWhilePrinting(const QStringList& a) {
+  need(a, 1, "click-while-printing <control>   (clicked while the next page is being printed)");
+  requireStarted();
+  const QString ref = a[0];
+  host_.whilePrinting = [this, ref] {
+    try {
+      input_->click(target(ref), 1);
+    } catch (const Failure& f) {
+      innerFailure_ = QStringLiteral("clicking while printing: ") + f.message;
+    }
+  };
+}
+
 void Runner::cmdFocus(const QStringList& a) {
   need(a, 1, "focus <control>");
   requireStarted();
@@ -367,9 +406,72 @@ void Runner::cmdClose(const QStringList& a) {
   input_->closeWindow(screenNamed(a[0]));
 }
 
+void Runner::cmdMinimize(const QStringList& a) {
+  need(a, 1, "minimize <Screen>   (its window's minimize button)");
+  requireStarted();
+  input_->minimizeWindow(screenNamed(a[0]));
+}
+
+// "disk-full 2048": from here on every file this program writes fails past
+// that many bytes, as on a full drive; "disk-full off" ends it.
+void Runner::cmdDiskFull(const QStringList& a) {
+  need(a, 1, "disk-full <bytes> | off");
+  diskFull_.reset();
+  if (a[0] == u"off") return;
+  bool ok = false;
+  const qulonglong bytes = a[0].toULongLong(&ok);
+  if (!ok) fail(QStringLiteral("disk-full wants a number of bytes or off"));
+  diskFull_ = std::make_unique<FileSizeLimit>(rlim_t(bytes));
+  if (!diskFull_->ok()) fail(QStringLiteral("the file size limit cannot be set"));
+}
+
 void Runner::cmdClipboard(const QStringList& a) {
   need(a, 1, "clipboard \"text\"");
   host_.clipboard = a[0];
+}
+
+namespace {
+// How a screen and each of its controls look: the colours, opacity, fill,
+// borders, font, alignment, picture, place and whether it shows. Texts are
+// what the user typed, not how the screen looks; so is the status line's text
+// colour, which tells a message from a help text.
+std::map<QString, QString> appearanceOf(const Screen& s) {
+  std::map<QString, QString> look;
+  look[QStringLiteral("(screen)")] = QStringLiteral("back %1 size %2x%3")
+                                         .arg(layout::colorText(s.backColor()))
+                                         .arg(s.width())
+                                         .arg(s.height());
+  for (const Control* c : s.controls()) {
+    const Font& f = c->font();
+    look[c->displayName()] =
+        QStringLiteral("%1 back %2 fore %3 backStyle %4 fill %5/%6 border %7/%8 font %9 %10%11 align %12 at %13,%14 %15x%16 picture %17")
+            .arg(c->effectivelyVisible() ? "shown" : "hidden", layout::colorText(c->backColor()),
+                 c->name().compare(QLatin1String("labelMisc"), Qt::CaseInsensitive) == 0
+                     ? QStringLiteral("-")
+                     : layout::colorText(c->foreColor()))
+            .arg(c->backStyle())
+            .arg(layout::colorText(c->fillColor()))
+            .arg(c->fillStyle())
+            .arg(c->borderStyle())
+            .arg(layout::colorText(c->borderColor()), f.name)
+            .arg(f.size)
+            .arg(f.bold ? " bold" : "")
+            .arg(int(c->alignment()))
+            .arg(c->left())
+            .arg(c->top())
+            .arg(c->width())
+            .arg(c->height())
+            .arg(c->picture());
+  }
+  return look;
+}
+}  // namespace
+
+void Runner::cmdLook(const QStringList&) {
+  requireStarted();
+  const Screen& s = activeScreen();
+  lookedAt_ = s.name();
+  look_ = appearanceOf(s);
 }
 
 // ---- Expectations ----
@@ -386,6 +488,7 @@ void Runner::cmdExpect(const QStringList& a) {
       {"picture", &Runner::expectPicture}, {"printed", &Runner::expectPrinted},
       {"document-folder", &Runner::expectDocumentFolder},
       {"dialog", &Runner::expectDialog},  {"pause", &Runner::expectPause},
+      {"look", &Runner::expectLook},
   };
   if (auto it = kinds.find(a[0].toLower()); it != kinds.end()) (this->*(it->second))(a.mid(1));
   else expectControl(a);
@@ -415,7 +518,7 @@ void Runner::expectControl(const QStringList& a) {
 }
 
 void Runner::expectFocus(const QStringList& a) {
-  need(a, 1, "expect focus <control> | none");
+  need(a, 1, "expect focus <control> [shown] | none");
   requireStarted();
   Control* f = input_->keyboardControl();
   if (a[0] == u"none") {
@@ -426,6 +529,8 @@ void Runner::expectFocus(const QStringList& a) {
   if (f != &want)
     fail(QStringLiteral("the focus is on %1 of %2")
              .arg(f ? f->displayName() : QStringLiteral("nothing"), f ? f->screen()->name() : QStringLiteral("no screen")));
+  if (a.value(1) == u"shown" && !input_->focusShown(want))
+    fail(QStringLiteral("%1 has the keyboard but looks as without it").arg(want.displayName()));
 }
 
 void Runner::expectScreen(const QStringList& a) {
@@ -452,6 +557,16 @@ void Runner::expectScreen(const QStringList& a) {
   else if (what == u"height") seen = QString::number(s.height());
   else if (what == u"icon") seen = s.icon();
   else if (what == u"backcolor") seen = layout::colorText(s.backColor());
+  else if (what == u"minimized") {
+    seen = boolText(s.minimized());
+    // Through the widgets the window itself must be in that state, its document drawn when it is not.
+    if (QMdiSubWindow* sub = window_ ? window_->subWindowFor(s) : nullptr) {
+      if (sub->isMinimized() != s.minimized())
+        fail(QStringLiteral("the window is %1").arg(sub->isMinimized() ? "minimized" : "not minimized"));
+      if (!s.minimized() && (!sub->widget() || !sub->widget()->isVisible()))
+        fail(QStringLiteral("the window shows no document"));
+    }
+  }
   else fail(QStringLiteral("unknown screen property ") + a[1]);
   compare(a[0] + u' ' + a[1], seen, a, 2);
 }
@@ -665,6 +780,26 @@ void Runner::expectDialog(const QStringList& a) {
     else fail(QStringLiteral("unknown dialog detail ") + a[i]);
     if (seen != a[i + 1]) fail(QStringLiteral("dialog %1: saw %2").arg(key, quoted(seen)));
   }
+}
+
+// "expect look unchanged": the active screen looks as it did at the last
+// "look" step; every control that differs is named.
+void Runner::expectLook(const QStringList& a) {
+  need(a, 1, "expect look unchanged");
+  requireStarted();
+  if (a[0] != u"unchanged") fail(QStringLiteral("unknown look check ") + a[0]);
+  if (look_.empty()) fail(QStringLiteral("no look step before"));
+  const Screen& s = activeScreen();
+  if (s.name() != lookedAt_) fail(QStringLiteral("the active screen is %1, the look was at %2").arg(s.name(), lookedAt_));
+  const std::map<QString, QString> now = appearanceOf(s);
+  QStringList changes;
+  for (const auto& [name, before] : look_) {
+    const auto it = now.find(name);
+    const QString after = it == now.end() ? QStringLiteral("(gone)") : it->second;
+    if (after != before) changes << QStringLiteral("%1: %2\n    now %3").arg(name, before, after);
+  }
+  if (!changes.isEmpty())
+    fail(QStringLiteral("%1 control(s) look different:\n  %2").arg(changes.size()).arg(changes.mid(0, 8).join(QStringLiteral("\n  "))));
 }
 
 void Runner::expectDocumentFolder(const QStringList& a) {

@@ -11,6 +11,7 @@
 #include "runner/Failure.h"
 #include "runner/Input.h"
 #include "runner/Scenario.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedHost.h"
 
 namespace qv {
@@ -55,15 +56,20 @@ class Runner {
   // What the user does.
   void cmdAnswer(const QStringList& a);
   void cmdAnswerFile(const QStringList& a);
+  void cmdAnswerKeys(const QStringList& a);
   void cmdMenu(const QStringList& a);
   void cmdButton(const QStringList& a);
   void cmdClick(const QStringList& a);
+  void cmdClickWhilePrinting(const QStringList& a);
   void cmdFocus(const QStringList& a);
   void cmdType(const QStringList& a);
   void cmdKey(const QStringList& a);
   void cmdChoose(const QStringList& a);
   void cmdClose(const QStringList& a);
+  void cmdMinimize(const QStringList& a);
   void cmdClipboard(const QStringList& a);
+  void cmdDiskFull(const QStringList& a);
+  void cmdLook(const QStringList& a);
   // What the user should see.
   void cmdExpect(const QStringList& a);
 
@@ -86,6 +92,7 @@ class Runner {
   void expectPrinted(const QStringList& a);
   void expectDocumentFolder(const QStringList& a);
   void expectDialog(const QStringList& a);
+  void expectLook(const QStringList& a);
 
   void requireStarted() const;
   Screen& activeScreen() const;
@@ -101,6 +108,7 @@ class Runner {
   std::unique_ptr<QTemporaryDir> drive_;
   std::unique_ptr<QTemporaryDir> programCopy_;
   std::unique_ptr<QTemporaryDir> lockDir_;
+  std::unique_ptr<FileSizeLimit> diskFull_;  // while set, writes fail past its size
   std::unique_ptr<SingleInstance> otherCopy_;
   std::unique_ptr<SingleInstance> instance_;
   ScriptedHost host_;
@@ -112,6 +120,12 @@ class Runner {
   long long checkedPause_ = 0;
   size_t checkedPrintJobs_ = 0;
   size_t checkedDialogs_ = 0;
+  // A step the user takes inside the program's own handling (keys in a modal
+  // window, a press while printing) that could not be taken.
+  QString innerFailure_;
+  // What the "look" step saw: the screen and its appearance by control.
+  QString lookedAt_;
+  std::map<QString, QString> look_;
 };
 
 }  // namespace qv::scenario

@@ -35,6 +35,7 @@ void WidgetHost::modalShown(Screen& screen, ScreenView& view) {
         table->scrollToItem(table->item(answer.row, 0));
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(answer.row, 0)).center());
       }
+    if (!answer.keys.isEmpty() && records_.pressKeys && shown && s->loaded()) records_.pressKeys(answer.keys);
     if (shown && s->loaded()) shown->window()->close();
   });
 }

@@ -20,8 +20,8 @@ class WidgetHost final : public QtHost {
   QString openFileDialog(const FileDialogRequest& r) override { return records_.openFileDialog(r); }
   QString saveFileDialog(const FileDialogRequest& r) override { return records_.saveFileDialog(r); }
   QStringList printers() override { return records_.printers(); }
-  bool printScreen(Screen& s, const QString& printer, QString* error) override {
-    return records_.printScreen(s, printer, error);
+  bool printScreen(Screen& s, const QString& printer, PrintOutcome& outcome) override {
+    return records_.printScreen(s, printer, outcome);
   }
   void setDocumentFolder(const QString& folder) override { records_.setDocumentFolder(folder); }
   bool copyScreenPicture(Screen& s) override { return records_.copyScreenPicture(s); }

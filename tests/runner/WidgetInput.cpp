@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QMenu>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QTest>
 #include <map>
@@ -124,7 +125,8 @@ class WidgetInput final : public UserInput {
         {"backspace", Qt::Key_Backspace}, {"escape", Qt::Key_Escape}, {"esc", Qt::Key_Escape},
         {"delete", Qt::Key_Delete},   {"left", Qt::Key_Left},     {"right", Qt::Key_Right},
         {"up", Qt::Key_Up},           {"down", Qt::Key_Down},     {"home", Qt::Key_Home},
-        {"end", Qt::Key_End},         {"space", Qt::Key_Space},   {"shift", Qt::Key_Shift},
+        {"end", Qt::Key_End},         {"pageup", Qt::Key_PageUp}, {"pagedown", Qt::Key_PageDown},
+        {"space", Qt::Key_Space},     {"shift", Qt::Key_Shift},
     };
     QWidget* w = keyboardWidget();
     if (auto it = named.find(k.key); it != named.end()) {
@@ -153,8 +155,16 @@ class WidgetInput final : public UserInput {
   }
 
   void closeWindow(Screen& screen) override {
+    // A document screen's close box is on its sub-window, not the main window.
     if (&screen == &window_.screen()) window_.close();
+    else if (QMdiSubWindow* sub = window_.subWindowFor(screen)) sub->close();
     else viewOf(screen)->window()->close();
+  }
+
+  void minimizeWindow(Screen& screen) override {
+    QMdiSubWindow* sub = window_.subWindowFor(screen);
+    if (!sub) fail(QStringLiteral("the screen %1 has no document window").arg(screen.name()));
+    sub->showMinimized();  // what its minimize button does
   }
 
   Control* keyboardControl() override {
@@ -166,6 +176,20 @@ class WidgetInput final : public UserInput {
           if (v->widgetFor(*c) == w) return c;
       }
     return nullptr;
+  }
+
+  bool focusShown(Control& c) override {
+    // Qt's styles frame the focused option button, check box or list only in
+    // a window marked for keyboard use: drawn both ways, the two must differ.
+    QWidget* w = viewOf(*c.screen())->widgetFor(c);
+    if (!w || !w->hasFocus()) return false;
+    QWidget* window = w->window();
+    const bool marked = window->testAttribute(Qt::WA_KeyboardFocusChange);
+    const QImage seen = w->grab().toImage();
+    window->setAttribute(Qt::WA_KeyboardFocusChange, false);
+    const QImage unmarked = w->grab().toImage();
+    window->setAttribute(Qt::WA_KeyboardFocusChange, marked);
+    return seen != unmarked;
   }
 
   void settle() override { settleEvents(); }

@@ -1,7 +1,13 @@
 #include "support/ScriptedHost.h"
 
+#include <QDir>
+#include <QRect>
+#include <algorithm>
+
 #include "controls/AccessKeys.h"
 #include "controls/Screen.h"
+
+#include <utility>
 
 namespace qv {
 
@@ -9,10 +15,30 @@ void ScriptedHost::queueAnswer(const QString& buttonCaption, const QString& inpu
   answers_.push_back({buttonCaption, input});
 }
 
+void ScriptedHost::queueKeys(const QStringList& keys) { answers_.push_back({{}, {}, keys}); }
+
 void ScriptedHost::queueFile(const QString& path) { files_.push_back(path); }
 
 namespace {
 QString shown(const QString& caption) { return accessKeyCaption(caption).text; }
+
+// The controls on a picture or a page: shown, and not wholly outside the
+// window's inside, which is all the painter draws.
+QStringList onPaper(const Screen& s) {
+  const QRect inside(0, 0, s.scaleWidth(), s.scaleHeight());
+  QStringList out;
+  for (const Control* c : s.controls()) {
+    if (!c->effectivelyVisible()) continue;
+    const Control* top = c;
+    while (top->container()) top = top->container();
+    const QRect place = top->type() == ControlType::Line
+                            ? QRect(QPoint(std::min(top->x1(), top->x2()), std::min(top->y1(), top->y2())),
+                                    QPoint(std::max(top->x1(), top->x2()), std::max(top->y1(), top->y2())))
+                            : QRect(top->left(), top->top(), std::max(1, top->width()), std::max(1, top->height()));
+    if (place.intersects(inside)) out << c->displayName();
+  }
+  return out;
+}
 
 // What the window says: the message box's message, the file-exists dialog's
 // current-file text, or the values of the error report.
@@ -34,7 +60,11 @@ ModalAnswer ScriptedHost::answerModal(Screen& screen) {
       rec.buttons << shown(c->caption());
     }
   ModalAnswer answer;
-  if (!answers_.empty()) {
+  if (!answers_.empty() && !answers_.front().keys.isEmpty()) {
+    answer.keys = answers_.front().keys;
+    answers_.pop_front();
+    rec.pressed = QStringLiteral("keys ") + answer.keys.join(u' ');
+  } else if (!answers_.empty()) {
     const Answer a = answers_.front();
     answers_.pop_front();
     if (!a.input.isNull())
@@ -72,6 +102,9 @@ void ScriptedHost::showModal(Screen& screen) {
   if (!screen.loaded()) screen.load();
   screen.setVisible(true);
   screen.activate();
+  // As a window shown for the first time: the first tab stop takes the
+  // keyboard unless Activate put it somewhere.
+  if (screen.loaded() && !screen.activeControl()) screen.focusFirst();
   const ModalAnswer answer = answerModal(screen);
   if (!answer.input.isNull()) screen.ctl(QStringLiteral("Text1")).setText(answer.input);
   if (answer.press) screen.click(*answer.press);
@@ -79,6 +112,7 @@ void ScriptedHost::showModal(Screen& screen) {
     answer.grid->setGridRow(answer.row);
     screen.click(*answer.grid);
   }
+  if (!answer.keys.isEmpty() && pressKeys) pressKeys(answer.keys);
   // A screen no button closed is closed as by its close box.
   if (screen.loaded()) screen.unload();
 }
@@ -120,26 +154,24 @@ QString ScriptedHost::saveFileDialog(const FileDialogRequest& r) {
   return nextFile();
 }
 
-bool ScriptedHost::printScreen(Screen& screen, const QString& printer, QString* error) {
+bool ScriptedHost::printScreen(Screen& screen, const QString& printer, PrintOutcome& outcome) {
+  if (whilePrinting) std::exchange(whilePrinting, nullptr)();
   if (!installedPrinters.contains(printer)) {
-    if (error) *error = QStringLiteral("The printer \"%1\" is not installed.").arg(printer);
+    outcome.error = QStringLiteral("The printer \"%1\" is not installed.").arg(printer);
     return false;
   }
+  if (printer == u"Quorvane PDF")
+    outcome.file = documentFolder.isEmpty() ? screen.name() + QStringLiteral(".pdf")
+                                            : QDir(documentFolder).filePath(screen.name() + QStringLiteral(".pdf"));
   bool white = true;
-  QStringList shown;
-  for (const Control* c : screen.controls()) {
+  for (const Control* c : screen.controls())
     if (c->type() == ControlType::TextBox && c->backColor() != colors::White) white = false;
-    if (c->effectivelyVisible()) shown << c->displayName();
-  }
-  printJobs_.push_back({screen.name(), printer, white, screen.height(), screen.width(), shown});
+  printJobs_.push_back({screen.name(), printer, white, screen.scaleHeight(), screen.scaleWidth(), onPaper(screen)});
   return true;
 }
 
 bool ScriptedHost::copyScreenPicture(Screen& screen) {
-  QStringList shown;
-  for (const Control* c : screen.controls())
-    if (c->effectivelyVisible()) shown << c->displayName();
-  pictures_.push_back({screen.name(), screen.scaleWidth(), screen.scaleHeight(), shown});
+  pictures_.push_back({screen.name(), screen.scaleWidth(), screen.scaleHeight(), onPaper(screen)});
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/Host.h"
@@ -28,15 +29,15 @@ struct PrintJob {
   QString screen;
   QString printer;
   bool whiteFields = false;  // every text box was white when it printed
-  int heightTwips = 0;       // the window's height as it printed
+  int heightTwips = 0;       // the page: the window's inside as it printed
   int widthTwips = 0;
-  QStringList shown;         // the controls that showed, as in a picture
+  QStringList shown;         // the controls on the page, as in a picture
 };
 
 struct Picture {
   QString screen;
   int widthTwips = 0, heightTwips = 0;
-  QStringList shown;  // the controls that showed, "Text1(5)" or "labelMisc"
+  QStringList shown;  // the controls on it, "Text1(5)" or "labelMisc"
 };
 
 // What a modal window is answered with: the button to press (none: its
@@ -46,6 +47,7 @@ struct ModalAnswer {
   QString input;
   Control* grid = nullptr;  // or the row of a list to click (the K-1 code list)
   int row = -1;
+  QStringList keys;  // or keys to press in it ("Down", "Enter"), by pressKeys
 };
 
 class ScriptedHost : public Host {
@@ -53,6 +55,10 @@ class ScriptedHost : public Host {
   // The next modal screen or message box is answered by pressing the button
   // with this caption, after typing `input` into its input box when given.
   void queueAnswer(const QString& buttonCaption, const QString& input = QString());
+  // The next modal screen is answered with these keys, pressed by pressKeys
+  // where the window has put the keyboard.
+  void queueKeys(const QStringList& keys);
+  std::function<void(const QStringList& keys)> pressKeys;
   // The next file dialog answers this program path ("" = cancelled).
   void queueFile(const QString& path);
 
@@ -80,6 +86,8 @@ class ScriptedHost : public Host {
   QSize displayTwips{28800, 16200};  // 1920 x 1080 pixels
   QString clipboard;
   QString documentFolder;  // where the program last said file printers write
+  // Run once while the next page is being printed (a press of the user's then).
+  std::function<void()> whilePrinting;
 
   void showModal(Screen& screen) override;
   void showScreen(Screen& screen) override;
@@ -88,7 +96,9 @@ class ScriptedHost : public Host {
   QString openFileDialog(const FileDialogRequest& request) override;
   QString saveFileDialog(const FileDialogRequest& request) override;
   QStringList printers() override { return installedPrinters; }
-  bool printScreen(Screen& screen, const QString& printer, QString* error) override;
+  // "Quorvane PDF" writes files, as <screen>.pdf in the document folder; the
+  // other printers are the desktop's.
+  bool printScreen(Screen& screen, const QString& printer, PrintOutcome& outcome) override;
   void setDocumentFolder(const QString& hostFolder) override { documentFolder = hostFolder; }
   bool copyScreenPicture(Screen& screen) override;
   QString clipboardText() override { return clipboard; }
@@ -101,6 +111,7 @@ class ScriptedHost : public Host {
  private:
   struct Answer {
     QString button, input;
+    QStringList keys;
   };
   std::deque<Answer> answers_;
   std::deque<QString> files_;

@@ -32,8 +32,8 @@ int ReportingHost::standardMessage(StandardIcon, const QString& title, const QSt
   return 0;
 }
 
-bool ReportingHost::printScreen(Screen&, const QString&, QString* error) {
-  if (error) *error = QStringLiteral("no printer in a snapshot run");
+bool ReportingHost::printScreen(Screen&, const QString&, PrintOutcome& outcome) {
+  outcome.error = QStringLiteral("no printer in a snapshot run");
   return false;
 }
 

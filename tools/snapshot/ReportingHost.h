@@ -19,7 +19,7 @@ class ReportingHost : public Host {
   QString saveFileDialog(const FileDialogRequest&) override { return {}; }
   // The desktop always has the PDF printer.
   QStringList printers() override { return {QStringLiteral("Quorvane PDF")}; }
-  bool printScreen(Screen&, const QString&, QString* error) override;
+  bool printScreen(Screen&, const QString&, PrintOutcome& outcome) override;
   bool copyScreenPicture(Screen&) override { return false; }
   QString clipboardText() override { return {}; }
   void setClipboardText(const QString&) override {}

@@ -27,6 +27,11 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"Letters", "MONEY", "12a", "12a", 3},
         EditCase{"PastedNegative", "MONEY", "-5", "-$5.00"},
         EditCase{"PastedNegativeWithoutSign", "SMONEY", "-1234.5", "-1,234.50"},
+        // What an edit made, it takes again: a negative amount under a dollar.
+        EditCase{"TrailingMinusAfterCents", "MONEY", ".2-", "-$.20"},
+        EditCase{"NegativeUnderADollar", "MONEY", "-$.20", "-$.20"},
+        EditCase{"BlankAndMinusAfterCents", "SMONEY", ".6 -", "-.60"},
+        EditCase{"NegativeUnderADollarWithoutSign", "SMONEY", "-.60", "-.60"},
         EditCase{"NegativeCents", "MONEY", "5.-5", "5.-5", 3},
         EditCase{"TrailingMinus", "MONEY", "12-", "12-", 3},
         EditCase{"Parentheses", "SMONEY", "(5)", "(5)", 3},

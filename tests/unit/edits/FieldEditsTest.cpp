@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"TaxYearKind", "TaxYear1099G", "xx", "XX"}),
     caseName);
 
-// The form file has no escape for "·", and stores what Windows-1252 lacks as "?".
+// The form file has no escape for "·" or "»", and stores what Windows-1252 lacks as "?".
 INSTANTIATE_TEST_SUITE_P(
     StoredText, KindEdits,
     ::testing::Values(
@@ -53,6 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"OnlySeparators", "MONEY", "\u00B7\u00B7", ""},
         EditCase{"SeparatorInARejectedText", "MONEY", "1\u00B72a", "12a", 3},
         EditCase{"SeparatorInAName", "TPNAME", "JOHN\u00B7SMITH", "JOHNSMITH"},
+        EditCase{"LineBreakMarkInText", "", "RTN\u00BB5", "RTN5"},
+        EditCase{"LineBreakMarkInAnAmount", "MONEY", "\u00BB12", "$12.00"},
         EditCase{"OutsideTheCodePage", "ISSUER", "\u0100cme \u2603 \u20AC", "?CME ? \u20AC"},
         EditCase{"PairAndLoneSurrogates", "ISSUER", QString::fromUtf16(u"a\U0001F600b\xD800"), "A?B?"},
         EditCase{"RejectedTextShowsAsStored", "MONEY", "\u0100", "?", 3},

@@ -4,6 +4,7 @@
 // the legend colours, the year choices 2023, 2024, 2025, 20XX with 2024
 // chosen, and screens built from JSON.
 #include <QByteArray>
+#include <QFile>
 #include <QStringList>
 
 #include "controls/Layout.h"
@@ -64,6 +65,12 @@ class EngineTest : public FrameTest {
     std::copy(std::begin(kLegend), std::end(kLegend), s.ColorTable.begin());
   }
   void formsInf(const QByteArray& text) { put(QStringLiteral("Forms.inf"), text); }
+  // The forms description file the program ships.
+  void shippedFormsInf() {
+    QFile inf(QStringLiteral(":/inf/Forms.inf"));
+    ASSERT_TRUE(inf.open(QIODevice::ReadOnly));
+    formsInf(inf.readAll());
+  }
   // Whether an error report names this procedure.
   bool reported(const QString& procedure) const {
     for (const qv::ShownModal& r : reports())

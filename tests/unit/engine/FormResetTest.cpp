@@ -88,7 +88,7 @@ TEST_F(Reset, AppliesTheTypeTableByScreen) {
 TEST_F(Reset, SizesTheTaxpayerSheetAndTheLicence) {
   qv::mainWindow().setHeight(9000);
   JsonScreen& tp = screen("F5_TPInfo", {R"({"type": "Label", "name": "lblInstr", "visible": false})"});
-  EXPECT_EQ(tp.height(), qv::mainWindow().scaleHeight());
+  EXPECT_EQ(tp.height(), qv::mainWindow().scaleHeight()) << "the sheet's window fills the area";
   EXPECT_TRUE(tp("lblInstr").visible());
 
   JsonScreen& dl = screen("F3_DL", {
@@ -97,7 +97,7 @@ TEST_F(Reset, SizesTheTaxpayerSheetAndTheLicence) {
       R"({"type": "PictureBox", "name": "Picture2", "visible": false})",
       R"({"type": "PictureBox", "name": "Picture3", "visible": false})",
   });
-  EXPECT_EQ(dl.height(), 5200);
+  EXPECT_EQ(dl.scaleHeight(), 5200) << "the photo frame and 200 twips below it inside the title bar";
   EXPECT_TRUE(dl("Frame1").visible());
   EXPECT_TRUE(dl("Picture1").visible());
   EXPECT_FALSE(dl("Picture2").visible());

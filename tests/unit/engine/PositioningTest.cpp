@@ -32,6 +32,16 @@ TEST(GetFolderName, IsTheTextBeforeTheLastSeparatorAtMost99Long) {
   for (const auto& [path, folder] : cases) EXPECT_EQ(qv::GetFolderName(path), folder) << path.toStdString();
 }
 
+// A screen that leaves no current form when it comes to the front: the
+// object stays missing however often it is looked for.
+class ScreenLosingCurrentForm : public JsonScreen {
+ public:
+  using JsonScreen::JsonScreen;
+
+ protected:
+  void onActivate() override { qv::state().CurrentForm = nullptr; }
+};
+
 class Positioning : public EngineTest {
  protected:
   void SetUp() override {
@@ -42,9 +52,10 @@ class Positioning : public EngineTest {
     if (screen_ && screen_->loaded()) screen_->unload();
     EngineTest::TearDown();
   }
+  template <class Kind = JsonScreen>
   JsonScreen& make(const QString& name, const QStringList& controls) {
     if (screen_ && screen_->loaded()) screen_->unload();
-    screen_ = std::make_unique<JsonScreen>(name, layoutOf(controls));
+    screen_ = std::make_unique<Kind>(name, layoutOf(controls));
     return *screen_;
   }
   JsonScreen& open(const QString& name, const QStringList& controls) {
@@ -214,7 +225,8 @@ TEST_F(Positioning, ErrorsEndThePositioningAndAreReported) {
       {"a hidden start-up field", true, 0, R"("visible": false)", 5},
   };
   for (const auto& c : cases) {
-    JsonScreen& s = make("TF_1099INT", {fieldLine(0, "", QLatin1String(c.extra)), kYearLabel});
+    const QStringList controls = {fieldLine(0, "", QLatin1String(c.extra)), kYearLabel};
+    JsonScreen& s = c.currentForm ? make("TF_1099INT", controls) : make<ScreenLosingCurrentForm>("TF_1099INT", controls);
     qv::state().CurrentForm = c.currentForm ? &s : nullptr;
     qv::state().FocusOnStartup = c.focus;
     const size_t before = reports().size();

@@ -81,9 +81,7 @@ class FilesTest : public qvtest::EngineTest {
  protected:
   void SetUp() override {
     EngineTest::SetUp();
-    QFile inf(QStringLiteral(":/inf/Forms.inf"));
-    ASSERT_TRUE(inf.open(QIODevice::ReadOnly));
-    formsInf(inf.readAll());
+    shippedFormsInf();
     qv::ProgramState& s = qv::state();
     s.FileExtension = kExtension;
     s.FileFilter = QStringLiteral("Velmora Form Files (*.velmora)") + QChar(0) + QStringLiteral("*.velmora") + QChar(0);

@@ -62,6 +62,9 @@ INSTANTIATE_TEST_SUITE_P(
                   QString::fromUtf8("·»€"), raw("[S]\r\nz=\x81\x9D\xA0\xFF\r\nk=\xB7\xBB\x80\r\n")},
         WriteCase{"no Windows-1252 byte", "", "S", "k", QString::fromUtf8("a\u4E00b"), "[S]\r\nk=a?b\r\n"},
         WriteCase{"an empty value", "[S]\r\nk=1\r\n", "S", "k", "", "[S]\r\nk=\r\n"},
+        WriteCase{"a line that reads so already is not rewritten", "junk\n[S]\nk=v\n", "S", "k", "v",
+                  "junk\n[S]\nk=v\n"},
+        WriteCase{"the same value spelled otherwise is", "[S]\nk = v\n", "S", "k", "v", "[S]\r\nk=v\r\n"},
         WriteCase{"names outside Windows-1252 found as stored", "[?UKASZ]\r\nk?=1\r\n",
                   QString::fromUtf8("Łukasz"), QString::fromUtf8("kŻ"), "2", "[?UKASZ]\r\nk?=2\r\n"},
         WriteCase{"a name outside Windows-1252 written as stored", "", QString::fromUtf8("ŁUKASZ"), "k", "v",
@@ -155,6 +158,15 @@ TEST_F(TempDrive, AFailedWriteLeavesTheOldFileWhole) {
   EXPECT_FALSE(written);
   EXPECT_EQ(bytes("User.inf"), old);
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList({"User.inf"}));
+}
+
+// Several keys in one write: each goes where a write of its own would put it.
+TEST_F(TempDrive, SeveralKeysInOneWriteLandAsOneByOne) {
+  put("User.inf", "[S]\r\nA=1\r\nB=2\r\n[T]\r\nt=1\r\n");
+  ASSERT_TRUE(qv::WritePrivateProfileStrings("s", {{"b", "20"}, {"C", "3"}, {"A", "10"}}, "C:\\User.inf"));
+  EXPECT_EQ(bytes("User.inf"), "[S]\r\nA=10\r\nB=20\r\nC=3\r\n[T]\r\nt=1\r\n");
+  ASSERT_TRUE(qv::WritePrivateProfileStrings("New", {{"x", "1"}, {"y", "2"}}, "C:\\User.inf"));
+  EXPECT_EQ(bytes("User.inf"), "[S]\r\nA=10\r\nB=20\r\nC=3\r\n[T]\r\nt=1\r\n\r\n[New]\r\nx=1\r\ny=2\r\n");
 }
 
 }  // namespace

@@ -65,4 +65,20 @@ TEST_F(TempDrive, ReportsFilesItCannotUse) {
   EXPECT_TRUE(QFileInfo(hostPath("Folder")).isDir());
 }
 
+// A settings file not yet named (no edition set up) is no file, quietly.
+QStringList g_warnings;
+TEST_F(TempDrive, AnEmptyNameIsNoFileAndNoWarning) {
+  g_warnings.clear();
+  const QtMessageHandler previous =
+      qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { g_warnings << m; });
+  QString text = "unchanged";
+  const bool read = qv::readTextFile(QString(), text);
+  const bool written = qv::writeTextFile(QString(), "x");
+  qInstallMessageHandler(previous);
+  EXPECT_FALSE(read);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(text, "unchanged");
+  EXPECT_EQ(g_warnings, QStringList());
+}
+
 }  // namespace

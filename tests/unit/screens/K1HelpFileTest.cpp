@@ -18,12 +18,38 @@
 namespace qv {
 namespace {
 
-// The K-1 boxes whose code cells open the list, by the section they name.
-const char* const kSections[] = {
-    "K1-1065-Box11",  "K1-1065-Box13",  "K1-1065-Box14",  "K1-1065-Box15",  "K1-1065-Box17",
-    "K1-1065-Box18",  "K1-1065-Box19",  "K1-1065-Box20",  "K1-1120S-Box10", "K1-1120S-Box12",
-    "K1-1120S-Box13", "K1-1120S-Box15", "K1-1120S-Box16", "K1-1120S-Box17", "K1-1041-Box9",
-    "K1-1041-Box11",  "K1-1041-Box12",  "K1-1041-Box13",  "K1-1041-Box14"};
+// The K-1 boxes whose code cells open the list, by the section they name, and
+// the codes each offers in file order: the letters of the IRS code lists in
+// current use (reserved letters left out).
+struct Box {
+  const char* section;
+  const char* codes;
+};
+const Box kBoxes[] = {
+    {"K1-1065-Box11", "A B C D E F H I J K L M N O P Q R S ZZ"},
+    {"K1-1065-Box13", "A B C D E F G H I J K L M N O P Q R S V W X Y Z AA AB AC AD AE ZZ"},
+    {"K1-1065-Box14", "A B C"},
+    {"K1-1065-Box15", "A B C D E F G H I J K L M N O P Q R S T U V W X Y Z AA AB AC AD AE AF AG AH AI AJ AK AL AM "
+                      "AO AP AQ AR AS AT AU AV AW AX AY AZ BA BB BC ZZ"},
+    {"K1-1065-Box17", "A B C D E F"},
+    {"K1-1065-Box18", "A B C"},
+    {"K1-1065-Box19", "A B C D F G"},
+    {"K1-1065-Box20", "A B C D E F G H I J K L M N O P Q R S T U V W X Y Z AA AB AC AD AE AF AG AH AI AJ AK AL AM "
+                      "AN AO AP AQ AR AS AT AU AV AW AX AY AZ ZZ"},
+    {"K1-1120S-Box10", "A B C D E F G I J K M N O S ZZ"},
+    {"K1-1120S-Box12", "A B C D E F G H I J L M O W X Y Z AA AB AC ZZ"},
+    {"K1-1120S-Box13", "A B C D E F G H I J K L M N O P Q R S T U V W X Y Z AA AB AC AD AE AF AG AH AI AJ AK AL AM "
+                       "AO AP AQ AR AS AT AU AV AW AX AY AZ BA BB BC ZZ"},
+    {"K1-1120S-Box15", "A B C D E F"},
+    {"K1-1120S-Box16", "A B C D E F"},
+    {"K1-1120S-Box17", "A B C D E F G H I J K L M N O P Q R U V AA AB AC AJ AN AP AS AT AU AV AW ZZ"},
+    {"K1-1041-Box9", "A B C"},
+    {"K1-1041-Box11", "A B C D E F"},
+    {"K1-1041-Box12", "A B C D E F G H I J"},
+    {"K1-1041-Box13", "A B C D E F G H I J K L M N O P Q R S T ZZ"},
+    {"K1-1041-Box14", "A B C D E F G H I J K L M ZZ"},
+};
+void PrintTo(const Box& b, std::ostream* os) { *os << b.section; }
 
 constexpr int kBuffer = 2048;   // the list window's buffer
 constexpr int kReadable = 2046; // what of it a section may fill and still be whole
@@ -50,7 +76,7 @@ QStringList fileLines(const QString& text, const QString& section) {
   return lines;
 }
 
-class K1HelpFile : public ::testing::TestWithParam<const char*> {
+class K1HelpFile : public ::testing::TestWithParam<Box> {
  protected:
   static void SetUpTestSuite() {
     bytes_ = shippedBytes();
@@ -73,8 +99,8 @@ class K1HelpFile : public ::testing::TestWithParam<const char*> {
 QByteArray K1HelpFile::bytes_;
 QString K1HelpFile::text_;
 
-TEST_P(K1HelpFile, SectionIsReadWholeAndEveryLineIsACode) {
-  const QString section = QString::fromLatin1(GetParam());
+TEST_P(K1HelpFile, SectionIsReadWholeWithItsCodesAndEveryLineIsACode) {
+  const QString section = QString::fromLatin1(GetParam().section);
   QString buffer;
   const int n = GetPrivateProfileSectionA(section, buffer, kBuffer, QStringLiteral("C:\\K1Help.inf"));
 
@@ -87,6 +113,7 @@ TEST_P(K1HelpFile, SectionIsReadWholeAndEveryLineIsACode) {
   EXPECT_EQ(read.join(u'\n').toStdString(), expected.join(u'\n').toStdString())
       << "the section is not read as the file holds it";
 
+  QStringList listed;
   QSet<QString> codes;
   for (const QString& line : read) {
     const QStringList fields = line.split(u'|');
@@ -95,15 +122,17 @@ TEST_P(K1HelpFile, SectionIsReadWholeAndEveryLineIsACode) {
     EXPECT_FALSE(code.isEmpty()) << line.toStdString();
     EXPECT_FALSE(codes.contains(code)) << "code listed twice: " << line.toStdString();
     codes.insert(code);
+    listed.append(code);
     EXPECT_FALSE(fields.at(1).trimmed().isEmpty()) << "no purpose: " << line.toStdString();
     EXPECT_TRUE(fields.at(2).isEmpty() || fields.at(2) == QStringLiteral("X"))
         << "the flag is X or empty: " << line.toStdString();
   }
+  EXPECT_EQ(listed.join(u' ').toStdString(), std::string(GetParam().codes)) << "the codes the box offers";
 }
 
-INSTANTIATE_TEST_SUITE_P(Boxes, K1HelpFile, ::testing::ValuesIn(kSections),
-                         [](const ::testing::TestParamInfo<const char*>& info) {
-                           std::string name = info.param;
+INSTANTIATE_TEST_SUITE_P(Boxes, K1HelpFile, ::testing::ValuesIn(kBoxes),
+                         [](const ::testing::TestParamInfo<Box>& info) {
+                           std::string name = info.param.section;
                            name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
                            return name;
                          });
@@ -125,7 +154,7 @@ TEST(K1HelpFileContents, OnlyTheBoxSectionsAndPlainText) {
     headers.insert(name);
   }
   QStringList found(headers.begin(), headers.end()), boxes;
-  for (const char* s : kSections) boxes.append(QString::fromLatin1(s));
+  for (const Box& b : kBoxes) boxes.append(QString::fromLatin1(b.section));
   found.sort();
   boxes.sort();
   EXPECT_EQ(found.join(u' ').toStdString(), boxes.join(u' ').toStdString());

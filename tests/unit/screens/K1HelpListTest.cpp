@@ -1,10 +1,11 @@
 // The list of valid codes of a K-1 box: a K1Help.inf line split into code,
 // purpose, information and override flag; the window built from a section
-// (caption, labels, rows); a click returns the code and its flag, Cancel and
-// the close box return nothing.
+// (caption, labels, rows); a click or Enter returns the code and its flag,
+// Cancel, Escape and the close box return nothing; the keys move the row.
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <vector>
 
 #include "runtime/Error.h"
 #include "screens/K1Help.h"
@@ -122,6 +123,67 @@ TEST_F(K1HelpList, ListsOnlyTheLinesReadWholeAndNothingForAMissingSection) {
   EXPECT_EQ(open("K1-1065-Box20").ctl("FG").rows(), 1 + 2046 / 46);
   qv::k1HelpScreen().unload();
   EXPECT_EQ(open("K1-1041-Box99").ctl("FG").rows(), 1);
+}
+
+struct RowKeysCase {
+  const char* what;
+  std::vector<int> keys;
+  int row;  // -1: one page below the first code; -2: one page above the last
+};
+inline void PrintTo(const RowKeysCase& c, std::ostream* os) { *os << c.what; }
+
+class K1HelpRowKeys : public K1HelpList, public ::testing::WithParamInterface<RowKeysCase> {};
+
+// 44 codes; the list opens on the first, Enter takes the row the keys reached.
+TEST_P(K1HelpRowKeys, MoveTheCurrentRowThatEnterTakes) {
+  const RowKeysCase& c = GetParam();
+  qv::F6_K1Help& w = open("K1-1065-Box20");
+  qv::Control& grid = w.ctl("FG");
+  ASSERT_EQ(grid.rows(), 45);
+  w.focusFirst();
+  ASSERT_EQ(w.activeControl(), &grid);
+  const int page = grid.height() / grid.rowHeight() - 1;
+  ASSERT_GT(page, 5) << "a page shows many codes";
+  EXPECT_EQ(grid.gridRow(), 1) << "the first code is current as the list opens";
+  for (int key : c.keys) w.pressKey(key);
+  const int want = c.row == -1 ? 1 + page : c.row == -2 ? 44 - page : c.row;
+  EXPECT_EQ(grid.gridRow(), want);
+  w.pressKey(qv::keys::Return, 0, qv::keys::Return);
+  EXPECT_FALSE(w.loaded()) << "Enter takes the row as a click does";
+  EXPECT_EQ(w.F97_K1Box, QStringLiteral("Z%1").arg(want - 1));
+}
+
+using qv::keys::Down, qv::keys::End, qv::keys::Home, qv::keys::PageDown, qv::keys::PageUp, qv::keys::Up;
+INSTANTIATE_TEST_SUITE_P(Cases, K1HelpRowKeys,
+                         ::testing::Values(RowKeysCase{"none", {}, 1}, RowKeysCase{"down twice", {Down, Down}, 3},
+                                           RowKeysCase{"up stays on the first code", {Up}, 1},
+                                           RowKeysCase{"down and up", {Down, Down, Up}, 2},
+                                           RowKeysCase{"end", {End}, 44},
+                                           RowKeysCase{"down stays on the last code", {End, Down}, 44},
+                                           RowKeysCase{"home", {End, Home}, 1},
+                                           RowKeysCase{"page down", {PageDown}, -1},
+                                           RowKeysCase{"page down and up", {PageDown, PageUp}, 1},
+                                           RowKeysCase{"page up from the end", {End, PageUp}, -2},
+                                           RowKeysCase{"page down stops at the end", {End, Up, PageDown}, 44}),
+                         qv::test::ByWhat());
+
+TEST_F(K1HelpList, EscapeIsCancel) {
+  qv::F6_K1Help& w = open("K1-1065-Box11");
+  w.focusFirst();
+  w.pressKey(qv::keys::Down);
+  w.pressKey(qv::keys::Escape, 0, qv::keys::Escape);
+  EXPECT_FALSE(w.loaded());
+  EXPECT_EQ(w.F97_K1Box, "");
+}
+
+TEST_F(K1HelpList, AnEmptyListHasNoCurrentRowAndEnterTakesNothing) {
+  qv::F6_K1Help& w = open("K1-1041-Box99");
+  w.focusFirst();
+  w.pressKey(qv::keys::Down);
+  EXPECT_EQ(w.ctl("FG").gridRow(), -1);
+  w.pressKey(qv::keys::Return, 0, qv::keys::Return);
+  EXPECT_TRUE(w.loaded());
+  EXPECT_EQ(w.F97_K1Box, "");
 }
 
 }  // namespace

@@ -24,8 +24,9 @@ class LayoutBlankCheck : public qvtest::LayoutTest {
 
 TEST_F(LayoutBlankCheck, HasTheChecksFourFieldsWithTheirSampleTexts) {
   EXPECT_EQ(screen_.caption(), QStringLiteral("Blank Check"));
-  EXPECT_EQ(screen_.width(), 9675);
-  EXPECT_EQ(screen_.height(), 3930);
+  // The check's window holds 9675 by 3930 twips inside its title bar and borders.
+  EXPECT_EQ(screen_.scaleWidth(), 9675);
+  EXPECT_EQ(screen_.scaleHeight(), 3930);
   std::map<int, QString> kinds;
   for (const Control* f : screen_.array(QStringLiteral("Text1"))) kinds[f->index()] = f->tag();
   EXPECT_EQ(kinds, (std::map<int, QString>{{0, "TPNAME"}, {1, ""}, {2, ""}, {3, "TPNAME"}}));

@@ -63,8 +63,8 @@ TEST_F(LayoutCards, NineCardsRowByRowEachWithItsPictureNumberAndName) {
   // The status line lies under the cards, on the screen.
   const QRect status = placeOf(screen_.ctl(QStringLiteral("labelMisc")));
   EXPECT_GT(status.top(), placeOf(member("Frame1", 8)).bottom());
-  EXPECT_LE(status.bottom(), screen_.height());
-  EXPECT_LE(placeOf(member("Frame1", 8)).right(), screen_.width());
+  EXPECT_LE(status.bottom(), screen_.scaleHeight());
+  EXPECT_LE(placeOf(member("Frame1", 8)).right(), screen_.scaleWidth());
 }
 
 TEST_F(LayoutCards, TabGoesNumberThenNameCardByCard) {

@@ -22,10 +22,13 @@
 
 namespace qvtest {
 
-// The screen of a layout file, as laid out (no start-up).
+// The screen of a layout file, as laid out (no start-up), in a document
+// window's frame.
 class LayoutTest : public ::testing::Test {
  protected:
-  explicit LayoutTest(const QString& screenName) : screen_(screenName) {}
+  explicit LayoutTest(const QString& screenName) : screen_(screenName) {
+    screen_.setFrame(qv::DocumentFrameWidth, qv::DocumentFrameHeight);
+  }
   void SetUp() override {
     QString error;
     ASSERT_TRUE(qv::layout::load(screen_, screen_.name(), &error)) << error.toStdString();

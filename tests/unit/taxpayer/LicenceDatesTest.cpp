@@ -1,6 +1,6 @@
 // The licence dates: the holidays of the tax year, the issue date moved off
-// holidays and weekends, the expiration five years after this year's
-// birthday, and the licence number made from the clock.
+// holidays and weekends, the expiration on the birthday five years on, and
+// the licence number made from the clock.
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -115,7 +115,9 @@ INSTANTIATE_TEST_SUITE_P(
         DatesCase{"the dates are the calendar year's", "2027-06-01", "2026", "2", "03/15/1980", "02/26/2027", "03/15/2032"},
         DatesCase{"29 February in a year without one", "2026-02-15", "2026", "1", "02/29/1984", "02/16/2026", "02/28/2031"},
         DatesCase{"29 February, leap year to common", "2028-02-15", "2028", "1", "02/29/1984", "02/17/2028", "02/28/2033"},
-        DatesCase{"29 February, common year to leap", "2027-02-15", "2027", "2", "02/29/1984", "02/11/2027", "02/28/2032"}),
+        DatesCase{"29 February, common year to leap", "2027-02-15", "2027", "2", "02/29/1984", "02/11/2027", "02/29/2032"},
+        DatesCase{"no particular year: month and day", "2026-02-15", "20XX", "1", "03/15/20XX", "03/03/2026", "03/15/2031"},
+        DatesCase{"no particular year, licence 2", "2026-02-15", "20XX", "2", "07/16/20XX", "06/29/2026", "07/16/2031"}),
     qv::test::ByWhat());
 
 TEST_F(LicenceDates, EmptyBirthDateEmptiesBothDates) {

@@ -370,7 +370,7 @@ Room textEditWidth(const QTextEdit& t, const QString& line) {
   return {QFontMetricsF(t.font()).horizontalAdvance(line), t.contentsRect().width() - 2 * margin};
 }
 Room textEditHeight(const QTextEdit& t, int lines) {
-  return {t.document()->documentMargin() + lines * QFontMetricsF(t.font()).height(),
+  return {t.document()->documentMargin() + lines * boxLines(t.font()).height,
           double(t.contentsRect().height())};
 }
 
@@ -382,7 +382,7 @@ Room paperWidth(const Control& field, const QString& line) {
   return {QFontMetricsF(font).horizontalAdvance(line) / TwipsPerPixel, paperRect(field).width() / TwipsPerPixel};
 }
 Room paperHeight(const Control& field, int lines) {
-  const double lineHeight = QFontMetricsF(qtFont(field.font(), TwipsPerPoint)).height();
+  const double lineHeight = boxLines(qtFont(field.font(), TwipsPerPoint)).height;
   double height = 0;
   for (int i = 0; i < lines; ++i) height = std::ceil(height) + lineHeight;
   return {height / TwipsPerPixel, paperRect(field).height() / TwipsPerPixel};

@@ -27,8 +27,8 @@ using qvtest::EngineTest;
 class DesktopPrinters : public qv::ScriptedHost {
  public:
   QStringList printers() override { return desktop.printers(); }
-  bool printScreen(qv::Screen& screen, const QString& printer, QString* error) override {
-    return desktop.printScreen(screen, printer, error);
+  bool printScreen(qv::Screen& screen, const QString& printer, qv::PrintOutcome& outcome) override {
+    return desktop.printScreen(screen, printer, outcome);
   }
   qv::QtHost desktop;
 };
@@ -48,9 +48,7 @@ class Print : public EngineTest {
     EngineTest::SetUp();
     qv::setHost(&printers_);
     qv::resetCurrentPrinter();
-    QFile inf(QStringLiteral(":/inf/Forms.inf"));
-    ASSERT_TRUE(inf.open(QIODevice::ReadOnly));
-    formsInf(inf.readAll());
+    shippedFormsInf();
     form_ = qv::screenNamed(QStringLiteral("TF_1099INT"));
     ASSERT_TRUE(form_);
     qv::Form_Position(*form_);
@@ -76,11 +74,12 @@ class Print : public EngineTest {
   std::vector<qv::ShownModal> print(const QString& printer) {
     const size_t before = printers_.modals().size();
     qv::state().SelectedPrinter = printer;
-    qv::Form_Print(*form_);
+    printed_ = qv::Form_Print(*form_);
     return {printers_.modals().begin() + before, printers_.modals().end()};
   }
   DesktopPrinters printers_;
   qv::Screen* form_ = nullptr;
+  QString printed_;  // what the status line is to say of the last print
 };
 
 TEST_F(Print, PdfHoldsTheFacsimileWithTheTypedValuesAsText) {
@@ -91,6 +90,7 @@ TEST_F(Print, PdfHoldsTheFacsimileWithTheTypedValuesAsText) {
   ASSERT_TRUE(shown.empty()) << shown.front().text.toStdString();
   const QString pdf = QDir(folder).filePath(QStringLiteral("TF_1099INT_20250304_050607.pdf"));
   ASSERT_TRUE(QFile::exists(pdf));
+  EXPECT_EQ(printed_, QStringLiteral("Printed to C:\\VelmoraForms\\TF_1099INT_20250304_050607.pdf"));
 
   if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() ||
       QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())

@@ -5,8 +5,15 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <QWidget>
 
 #include "RecordingScreen.h"
@@ -43,19 +50,23 @@ TEST(QtHost, PdfPrinterWritesOneFilePerPrint) {
   form.load();
 
   EXPECT_EQ(host.printers().last(), QtHost::PdfPrinterName);
-  QString error;
-  ASSERT_TRUE(host.printScreen(form, QtHost::PdfPrinterName, &error)) << error.toStdString();
-  ASSERT_TRUE(host.printScreen(form, QtHost::PdfPrinterName, &error)) << error.toStdString();
+  PrintOutcome first, second;
+  ASSERT_TRUE(host.printScreen(form, QtHost::PdfPrinterName, first)) << first.error.toStdString();
+  ASSERT_TRUE(host.printScreen(form, QtHost::PdfPrinterName, second)) << second.error.toStdString();
   clock::fix(QDateTime());
   const QDir out(dir.filePath(QStringLiteral("pdf")));
   EXPECT_EQ(out.entryList(QDir::Files, QDir::Name),
             (QStringList{"TF_W2_20250304_050607.pdf", "TF_W2_20250304_050607_2.pdf"}));
+  EXPECT_EQ(first.file, out.filePath(QStringLiteral("TF_W2_20250304_050607.pdf"))) << "the print says where it went";
+  EXPECT_EQ(second.file, out.filePath(QStringLiteral("TF_W2_20250304_050607_2.pdf")));
   QFile pdf(out.filePath(QStringLiteral("TF_W2_20250304_050607.pdf")));
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
   EXPECT_TRUE(pdf.read(5) == "%PDF-");
 
-  EXPECT_FALSE(host.printScreen(form, QStringLiteral("No Such Printer"), &error));
-  EXPECT_TRUE(error.contains(QLatin1String("No Such Printer"))) << error.toStdString();
+  PrintOutcome none;
+  EXPECT_FALSE(host.printScreen(form, QStringLiteral("No Such Printer"), none));
+  EXPECT_TRUE(none.error.contains(QLatin1String("No Such Printer"))) << none.error.toStdString();
+  EXPECT_TRUE(none.file.isEmpty());
 }
 
 TEST(QtHost, FileFiltersInQtForm) {
@@ -67,6 +78,62 @@ TEST(QtHost, FileFiltersInQtForm) {
       {QString(), QString()},
   };
   for (const auto& [windows, qt] : cases) EXPECT_EQ(qtNameFilter(windows), qt) << windows.toStdString();
+}
+
+// The open and save dialogs show a form file's name whole, and open at the
+// size the user left the last one at.
+TEST(QtHost, FileDialogsShowWholeNamesAndKeepTheUsersSize) {
+  QtHost host;
+  QTemporaryDir dir, settings;
+  // Qt's dialogs take their columns from the desktop's settings, as the last
+  // dialog of any run left them: here with the names column made narrow.
+  const QString desktopSettings = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+  const auto restore = qScopeGuard(
+      [&] { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, desktopSettings); });
+  {
+    QFileDialog earlier;
+    auto* files = earlier.findChild<QTreeView*>();
+    ASSERT_TRUE(files);
+    files->header()->setSectionResizeMode(0, QHeaderView::Interactive);
+    files->header()->resizeSection(0, 80);
+  }
+  const QString name = QStringLiteral("1099INT_DOE,JOHN_FIRST NATIONAL BANK OF SPRINGFIELD_000.velmora");
+  ASSERT_TRUE(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
+  const QString filter = QStringLiteral("Velmora Form Files (*.velmora)") + QChar(0) + QStringLiteral("*.velmora");
+  const FileDialogRequest request{QStringLiteral("Select File"), dir.path(), {}, filter};
+
+  QSize first;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(dialog);
+    auto* files = dialog->findChild<QTreeView*>();
+    ASSERT_TRUE(files);
+    const auto listed = [&] {  // the folder is read in the background
+      const QAbstractItemModel* m = files->model();
+      for (int row = 0; row < m->rowCount(files->rootIndex()); ++row)
+        if (m->index(row, 0, files->rootIndex()).data().toString() == name) return true;
+      return false;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(listed));
+    QTest::qWait(50);
+    const int column = files->header()->sectionSize(0);
+    EXPECT_GE(column, files->fontMetrics().horizontalAdvance(name) + files->iconSize().width()) << "the name is cut";
+    EXPECT_LE(column, files->viewport()->width()) << "the names reach past the dialog";
+    first = dialog->size();
+    dialog->resize(first + QSize(150, 60));  // the user makes it larger
+    dialog->reject();
+  });
+  EXPECT_EQ(host.openFileDialog(request), QString());
+
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog->size(), first + QSize(150, 60)) << "the save dialog opens as the user left the last one";
+    dialog->selectFile(name);
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  EXPECT_EQ(host.saveFileDialog(request), dir.filePath(name));
 }
 
 TEST(QtHost, ModalScreenRunsUntilItUnloads) {

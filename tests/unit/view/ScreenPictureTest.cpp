@@ -38,9 +38,7 @@ class ScreenPicture : public EngineTest {
   void SetUp() override {
     EngineTest::SetUp();
     qv::setHost(&clipboard_);
-    QFile inf(QStringLiteral(":/inf/Forms.inf"));
-    ASSERT_TRUE(inf.open(QIODevice::ReadOnly));
-    formsInf(inf.readAll());
+    shippedFormsInf();
     ASSERT_TRUE(main_.loaded() || (main_.load(), main_.loaded()));
   }
   void TearDown() override {
@@ -89,7 +87,7 @@ TEST_F(ScreenPicture, IsTheDocumentAloneOnWhitePaper) {
   for (const auto& c : cases) {
     qv::Screen& s = open(c.screen);
     typeInto(c.field, c.text);
-    const int height = s.height(), width = s.width();
+    const int height = s.height(), width = s.scaleWidth();
     const qv::Control& end = c.endsAtIndex < 0 ? s.ctl(QLatin1String(c.endsAt)) : s.ctl(QLatin1String(c.endsAt), c.endsAtIndex);
     const QImage picture = clipped();
     ASSERT_FALSE(picture.isNull()) << c.screen;
@@ -113,12 +111,39 @@ TEST_F(ScreenPicture, IsTheDocumentAloneOnWhitePaper) {
   }
 }
 
+// The "K-3 attached" box of the 1065 and 1120-S K-1s is on the paper also
+// when it is not ticked: an empty box, as the check labels beside it are.
+TEST_F(ScreenPicture, UntickedK3BoxShowsOnTheK1Pictures) {
+  const struct {
+    const char* screen;
+    int xCell;
+  } cases[] = {{"TF_K11065", 4}, {"TF_K11120S", 5}};
+  for (const auto& c : cases) {
+    qv::Screen& s = open(c.screen);
+    const qv::Control& cell = s.ctl(QStringLiteral("Text5"), c.xCell);
+    ASSERT_TRUE(cell.text().isEmpty()) << c.screen;
+    // The half holding the cell lies at the top of the picture, the right one beside the left.
+    const int left = s.ctl(QStringLiteral("Pic1L")).width() + cell.left();
+    const QImage picture = clipped();
+    ASSERT_FALSE(picture.isNull()) << c.screen;
+    const int x0 = qv::twipsToPixels(left), x1 = qv::twipsToPixels(left + cell.width());
+    const int y0 = qv::twipsToPixels(cell.top()), y1 = qv::twipsToPixels(cell.top() + cell.height());
+    const int midX = (x0 + x1) / 2, midY = (y0 + y1) / 2;
+    auto dark = [&](int x, int y) { return QColor(picture.pixel(x, y)).lightness() < 128; };
+    EXPECT_TRUE(dark(x0 - 1, midY) && dark(x1, midY)) << c.screen << ": no left or right side";
+    EXPECT_TRUE(dark(midX, y0 - 1) && dark(midX, y1)) << c.screen << ": no top or bottom side";
+    EXPECT_FALSE(dark(midX, midY)) << c.screen << ": the box is not empty";
+    if (qEnvironmentVariableIsSet("QV_SAVE_PICTURES"))
+      picture.save(QStringLiteral("%1/%2.png").arg(qEnvironmentVariable("QV_SAVE_PICTURES"), QLatin1String(c.screen)));
+  }
+}
+
 // The taxpayer sheet is cut below the taxpayers, or below the other persons
 // once one of them is there (one number in the last row is enough).
 TEST_F(ScreenPicture, TaxpayerSheetIsCutAtItsLastPartInUse) {
   qv::Screen& sheet = open("F5_TPInfo");
   typeInto(0, "JOHN DOE");
-  const int width = qv::twipsToPixels(sheet.width());
+  const int width = qv::twipsToPixels(sheet.scaleWidth());
   auto bottom = [&](const char* shape) {
     const qv::Control& c = sheet.ctl(QLatin1String(shape));
     return qv::twipsToPixels(c.top() + c.height());

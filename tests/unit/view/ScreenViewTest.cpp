@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QMouseEvent>
 #include <QTextEdit>
 #include <QTest>
@@ -30,7 +31,8 @@ const QByteArray kInput = R"({"screen": {"width": 4000, "height": 2500},
 {"type": "Label", "name": "Under", "left": 1800, "top": 600, "width": 600, "height": 300},
 {"type": "Label", "name": "Over", "left": 1800, "top": 600, "width": 300, "height": 300},
 {"type": "CheckBox", "name": "chkKeep", "left": 1800, "top": 1050, "width": 1500, "height": 300, "caption": "Keep", "tabIndex": 4},
-{"type": "ComboBox", "name": "cbo", "left": 1800, "top": 1500, "width": 1500, "height": 330, "items": ["A", "B", "C"], "tabIndex": 5}
+{"type": "ComboBox", "name": "cbo", "left": 1800, "top": 1500, "width": 1500, "height": 330, "items": ["A", "B", "C"], "tabIndex": 5},
+{"type": "CommandButton", "name": "cmdGo", "left": 150, "top": 1950, "width": 1200, "height": 400, "caption": "Go", "tabIndex": 6}
 ]})";
 
 QPoint pixelCentre(const Control& c) {
@@ -126,6 +128,19 @@ TEST_F(ViewInput, ClicksReachTheTopmostLabelAndTheControls) {
   EXPECT_EQ(screen.events.filter("Click:"), QStringList{"Click:chkKeep"});
 }
 
+// A double click presses a button once: its second press (which the desktop
+// reports as the double click) repeats no command, so a Print prints one page.
+TEST_F(ViewInput, ADoubleClickPressesAButtonOnce) {
+  QWidget* go = view->widgetFor(ctl("cmdGo"));
+  ASSERT_TRUE(go);
+  QTest::mouseClick(go, Qt::LeftButton);
+  QTest::mouseDClick(go, Qt::LeftButton);
+  QTest::mouseRelease(go, Qt::LeftButton);
+  EXPECT_EQ(screen.events.filter("Click:"), QStringList{"Click:cmdGo"});
+  QTest::mouseClick(go, Qt::LeftButton, {}, {}, 600);  // a press of its own, later
+  EXPECT_EQ(screen.events.filter("Click:").size(), 2);
+}
+
 TEST_F(ViewInput, ClickAndDragInATextBoxSetTheCaretAndSelection) {
   ctl("Text1", 0).setText(QStringLiteral("hello world"));
   screen.setFocus(ctl("Text1", 1));
@@ -189,6 +204,52 @@ TEST_F(ViewInput, ListChoiceGoesThroughTheModel) {
   EXPECT_EQ(ctl("cbo").listIndex(), 1);
   EXPECT_EQ(combo->currentIndex(), 1);
   EXPECT_TRUE(screen.events.contains("Click:cbo"));
+}
+
+// The K-1 code list: the model's current row is the highlighted one, kept in
+// sight; the keys reach the model through the list widget.
+TEST(ViewGrid, TheCurrentRowShowsHighlightedAndTheKeysMoveIt) {
+  RecordingScreen list(QStringLiteral("F6_K1Help"), {});
+  list.load();
+  Control& grid = list.ctl(QStringLiteral("FG"));
+  grid.setGridSize(1, 4);
+  for (int i = 0; i < 60; ++i) grid.addGridRow(QStringLiteral("C%1\tPurpose %1").arg(i));
+  ScreenView view(list);
+  view.resize(view.sizeHint());
+  view.show();
+  view.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+  auto* table = qobject_cast<QTableWidget*>(view.widgetFor(grid));
+  ASSERT_TRUE(table);
+  EXPECT_EQ(table->rowHeight(5), twipsToPixels(grid.rowHeight())) << "the rows the model pages by";
+  EXPECT_TRUE(table->selectedItems().isEmpty());
+
+  auto shownRow = [&] {
+    const QList<QTableWidgetItem*> picked = table->selectedItems();
+    return picked.isEmpty() ? -1 : picked.first()->row();
+  };
+  auto highlighted = [&](int row) {
+    const QRect cell = table->visualItemRect(table->item(row, 1));
+    if (!table->viewport()->rect().contains(cell)) return false;  // out of sight
+    const QImage picture = table->viewport()->grab().toImage();
+    return picture.pixelColor(cell.right() - 2, cell.center().y()) == table->palette().color(QPalette::Highlight);
+  };
+  grid.setGridRow(3);
+  EXPECT_EQ(shownRow(), 3);
+  EXPECT_TRUE(highlighted(3));
+  EXPECT_FALSE(highlighted(4));
+
+  list.setFocus(grid);
+  QTest::keyClick(table, Qt::Key_End);
+  EXPECT_EQ(grid.gridRow(), 60);
+  EXPECT_EQ(shownRow(), 60);
+  EXPECT_TRUE(highlighted(60)) << "the last row is scrolled into sight";
+  QTest::keyClick(table, Qt::Key_Home);
+  QTest::keyClick(table, Qt::Key_Down);
+  EXPECT_EQ(grid.gridRow(), 2);
+  EXPECT_TRUE(highlighted(2));
+  grid.setGridRow(-1);
+  EXPECT_EQ(shownRow(), -1);
 }
 
 TEST(KeyMap, QtKeysInTheProgramsCodes) {

@@ -1,5 +1,6 @@
-// Multi-line text boxes space their lines one font height apart, as the
-// painter does, so a box holds on screen the lines it holds on paper.
+// Multi-line text boxes space their lines as the desktop's boxes do, a line
+// with room for the marks over capitals, as the painter does, so a box holds
+// on screen the lines it holds on paper.
 #include <gtest/gtest.h>
 
 #include <QAbstractTextDocumentLayout>
@@ -11,6 +12,7 @@
 #include <memory>
 
 #include "RecordingScreen.h"
+#include "view/Fonts.h"
 #include "view/ScreenView.h"
 
 namespace qv {
@@ -44,8 +46,8 @@ TEST(TextBoxLines, FourLinesOneFontHeightApartInsideTheBox) {
     Control& control = screen.ctl(QStringLiteral("Text1"), c.index);
     auto* edit = qobject_cast<QTextEdit*>(view.widgetFor(control));
     ASSERT_TRUE(edit) << c.index;
-    const QFontMetricsF metrics(edit->font());
-    const double height = metrics.height();
+    const BoxLines lines = boxLines(edit->font());
+    const double height = lines.height;
     for (const QString& text : texts) {
       control.setText(text);
       const QTextDocument* doc = edit->document();
@@ -53,12 +55,12 @@ TEST(TextBoxLines, FourLinesOneFontHeightApartInsideTheBox) {
       EXPECT_EQ(edit->viewport()->geometry().left() + frame.leftMargin(), c.inset) << c.index;
       ASSERT_EQ(doc->blockCount(), 4) << c.index;
       const QAbstractTextDocumentLayout* layout = doc->documentLayout();
-      // The first baseline one ascent below the painter's text origin.
+      // The first baseline one line's ascent below the painter's text origin.
       const QTextBlock first = doc->firstBlock();
       const double baseline = edit->viewport()->geometry().top() + layout->blockBoundingRect(first).top() +
                               first.layout()->lineAt(0).y() + first.layout()->lineAt(0).ascent();
-      EXPECT_NEAR(baseline, c.inset + metrics.ascent(), 0.5) << c.index;
-      // Then one font height a line, the fourth inside the box.
+      EXPECT_NEAR(baseline, c.inset + lines.ascent, 0.5) << c.index;
+      // Then one line height a line, the fourth inside the box.
       EXPECT_NEAR(doc->size().height(), 4 * height + frame.topMargin() + frame.bottomMargin(), 1.0) << c.index;
       const QRectF last = layout->blockBoundingRect(doc->lastBlock());
       EXPECT_NEAR(last.top(), frame.topMargin() + 3 * height, 1.0) << c.index;
