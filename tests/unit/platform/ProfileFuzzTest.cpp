@@ -1,8 +1,8 @@
 // Mutated profile files, made from the shipped settings files and a user's
 // settings: reading a key, reading a section and writing a key never crash or
 // hang; a section's listing and the key reads agree; a cut read is the start
-// of the whole one; a write either leaves the file as it was or puts the key
-// where it reads back, leaving every other key's value alone.
+// of the whole one; a write of one key or of several either leaves the file
+// as it was or puts them where they read back, leaving every other key alone.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -143,28 +143,44 @@ class ProfileFuzz : public TempDrive {
     ASSERT_TRUE(full.startsWith(part)) << "a cut value is no start of the whole";
   }
 
+  // One key, or now and then several in one replace of the file.
   void checkWrite(const QByteArray& file, Mutator& m) {
     const QStringList sections = sectionNamesIn(file);
     const QString section = m.name(sections);
-    const QString key = m.name(keyNamesIn(file));
-    const QString value = m.value();
+    QList<std::pair<QString, QString>> keys;
+    for (int n = m.oneIn(3) ? 2 + m.pick(2) : 1; n > 0; --n) keys.append({m.name(keyNamesIn(file)), m.value()});
     const std::vector<Key> before = keysOf(sections + QStringList{section});
 
-    if (!qv::WritePrivateProfileStringA(section, key, value, kFile)) {
+    const bool written = keys.size() == 1
+                             ? qv::WritePrivateProfileStringA(section, keys[0].first, keys[0].second, kFile)
+                             : qv::WritePrivateProfileStrings(section, keys, kFile);
+    if (!written) {
       ASSERT_EQ(bytes("Fuzz.inf"), file) << "a write that failed changed the file";
       return;
     }
     QString text;
     ASSERT_TRUE(qv::readTextFile(kFile, text));
-    ASSERT_EQ(readKey(section, key), asRead(roundTrip(value)))
-        << "[" << qPrintable(section) << "] " << qPrintable(key) << " does not read back what was written";
+    auto isWritten = [&](const QString& s, const QString& k) {
+      if (!sameName(s, section)) return false;
+      for (const auto& [key, value] : keys)
+        if (sameName(k, key)) return true;
+      return false;
+    };
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+      // Of a key written twice, the later value holds.
+      bool later = false;
+      for (qsizetype j = i + 1; j < keys.size(); ++j) later |= sameName(keys[j].first, keys[i].first);
+      if (later) continue;
+      ASSERT_EQ(readKey(section, keys[i].first), asRead(roundTrip(keys[i].second)))
+          << "[" << qPrintable(section) << "] " << qPrintable(keys[i].first) << " does not read back what was written";
+    }
     for (const Key& k : before) {
-      if (sameName(k.section, section) && sameName(k.key, key)) continue;
+      if (isWritten(k.section, k.key)) continue;
       ASSERT_EQ(readKey(k.section, k.key), k.value)
-          << "writing [" << qPrintable(section) << "] " << qPrintable(key) << " changed [" << qPrintable(k.section)
-          << "] " << qPrintable(k.key);
+          << "a write to [" << qPrintable(section) << "] changed [" << qPrintable(k.section) << "] " << qPrintable(k.key);
     }
   }
+
 };
 
 TEST_F(ProfileFuzz, ReadsAndWritesOfMutatedFiles) {
