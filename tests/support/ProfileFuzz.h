@@ -4,7 +4,10 @@
 // ends the run when a single input takes so long it would look like a hang.
 //
 // QV_FUZZ_INPUTS sets how many inputs each profile fuzz test runs (its CI
-// count otherwise), QV_FUZZ_SEED the seed.
+// count otherwise), QV_FUZZ_SEED the seed. Long runs under AddressSanitizer
+// want ASAN_OPTIONS=malloc_context_size=2: the Qt libraries keep no frame
+// pointers, so nearly every allocation's stack is new to the sanitizer and
+// each input runs slower than the one before.
 #include <gtest/gtest.h>
 
 #include <QByteArray>
