@@ -69,9 +69,12 @@ void showField(Screen& form, int i) {
   form.ctl(str(f.box)).setText(f.wholeDollars ? formatText(ssMcValue(i), kShownAmount) : ssMcValue(i));
 }
 
-// The box's text in the form the file keeps.
+// The box's text in the form the file keeps. The whole-dollar pattern shows
+// no digit for zero: the file keeps "0" for it, so that the zero loads again.
 QString storedForm(const SSMCField& f, const QString& boxText) {
-  return f.wholeDollars ? formatText(boxText, kWholeAmount) : boxText;
+  if (!f.wholeDollars) return boxText;
+  const QString whole = formatText(boxText, kWholeAmount);
+  return whole.isEmpty() && isNumeric(boxText) ? QStringLiteral("0") : whole;
 }
 
 // Amounts are equal when they show the same number: a premium the money check

@@ -452,6 +452,28 @@ TEST_F(Settings, SaveWritesTheCheckedValuesUnderTheStatusThreshold) {
   EXPECT_EQ(stored("SSRate", "2025"), "6.3");
 }
 
+// Zero passes the amount checks; saved, it must come back as zero, not as an
+// empty box the checks then refuse.
+TEST_F(Settings, SavedZeroAmountsLoadAgain) {
+  settings(kSettings);
+  open();
+  ctl("txtSSMax").setText(QStringLiteral("0"));
+  ctl("txtMCChgRateAfter").setText(QStringLiteral("0.4"));
+  ctl("txtMCPartBPremiums").setText(QStringLiteral("0"));
+  ASSERT_TRUE(qv::SS_MC_Save());
+  EXPECT_EQ(stored("SSMax", "2025"), "0");
+  EXPECT_EQ(stored("MCChgRateAfterSingle", "2025"), "0");
+  EXPECT_EQ(stored("MCPartBPremium", "2025"), ".00");
+  open();
+  EXPECT_EQ(ctl("txtSSMax").text(), ".00");
+  EXPECT_EQ(ctl("txtMCChgRateAfter").text(), ".00");
+  EXPECT_EQ(ctl("txtMCPartBPremiums").text(), ".00");
+  const size_t before = shown();
+  EXPECT_TRUE(qv::SS_MC_Edit_All());
+  EXPECT_TRUE(qv::SS_MC_Check_Changes());
+  EXPECT_EQ(shown(), before) << "nothing changed, nothing asked";
+}
+
 TEST_F(Settings, QuittingWithChangesShowsTheTableAndSavesOnYes) {
   settings(kSettings);
   const struct {
