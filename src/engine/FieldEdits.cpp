@@ -223,7 +223,7 @@ bool editByKind(Control& field) {
 }
 
 // Every edit works on the text as a form file will hold it.
-QString storedText(const QString& text) { return withoutRecordMarks(decodeWin1252(encodeWin1252(text))); }
+QString storedText(const QString& text) { return withoutRecordMarks(asWin1252(text)); }
 
 void keepStorable(Control& field) {
   const QString stored = storedText(field.text());

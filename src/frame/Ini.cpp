@@ -137,7 +137,7 @@ bool SaveINFKeys(const QString& section, const QList<std::pair<QString, QString>
 
 namespace {
 QString unicodeKey(const QString& key) { return key + QStringLiteral("Unicode"); }
-bool fitsCodePage(const QString& text) { return decodeWin1252(encodeWin1252(text)) == text; }
+bool fitsCodePage(const QString& text) { return asWin1252(text) == text; }
 }  // namespace
 
 QString ReadFolderINF(const QString& section, const QString& key, const QString& file) {
@@ -146,7 +146,7 @@ QString ReadFolderINF(const QString& section, const QString& key, const QString&
   if (whole.isEmpty()) return kept;
   const QString folder = QString::fromUtf8(QByteArray::fromBase64(whole.toLatin1()));
   // Written over since (by an older version, say): the plain key holds.
-  return decodeWin1252(encodeWin1252(folder)) == kept ? folder : kept;
+  return asWin1252(folder) == kept ? folder : kept;
 }
 
 bool SaveFolderINF(const QString& section, const QString& key, const QString& folder, const QString& file) {
@@ -156,7 +156,7 @@ bool SaveFolderINF(const QString& section, const QString& key, const QString& fo
     return SaveINFKeys(section, keys, file);
   }
   return SaveINFKeys(section,
-                     {{key, decodeWin1252(encodeWin1252(folder))},
+                     {{key, asWin1252(folder)},
                       {unicodeKey(key), QString::fromLatin1(folder.toUtf8().toBase64())}},
                      file);
 }

@@ -31,7 +31,7 @@ bool sameName(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsens
 
 // A section or key name as the file can hold it: what has no Windows-1252
 // byte is "?" there, so it is looked up and written that way too.
-QString storedName(const QString& name) { return decodeWin1252(encodeWin1252(trim(name).toString())); }
+QString storedName(const QString& name) { return asWin1252(trim(name).toString()); }
 
 // A line's text: the Windows profile functions read lines as C strings, so
 // whatever follows a NUL on its line is not there for them.

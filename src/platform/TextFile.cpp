@@ -62,6 +62,8 @@ QByteArray encodeWin1252(const QString& text) {
   return bytes;
 }
 
+QString asWin1252(const QString& text) { return decodeWin1252(encodeWin1252(text)); }
+
 bool readTextFile(const QString& path, QString& text) {
   const QString host = paths::toHost(path);
   // A file not yet named (settings before an edition is set up) is no file.

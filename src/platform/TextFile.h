@@ -10,6 +10,8 @@ namespace qv {
 QString decodeWin1252(const QByteArray& bytes);
 // Characters with no Windows-1252 byte become "?".
 QByteArray encodeWin1252(const QString& text);
+// The text as a Windows-1252 file holds it: "?" for what has no byte there.
+QString asWin1252(const QString& text);
 
 // Reads the whole file; false when it cannot be opened.
 bool readTextFile(const QString& path, QString& text);
